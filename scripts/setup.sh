@@ -1,0 +1,34 @@
+#!/bin/sh
+# Sets up a Debian 12 machine for the two programs and builds them with their
+# data. Safe to run again: it installs only what is missing and rebuilds only
+# what changed. Installing needs root.
+#   BUILD_DIR  where to build (default: build/ in the repository)
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build}
+
+packages="
+    cmake ninja-build g++ pkg-config dpkg-dev
+    qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev libx11-dev
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    fonts-hosny-amiri fonts-noto-core fonts-dejavu-core
+    xvfb xauth
+"
+
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$' ||
+        missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    if [ "$(id -u)" != 0 ]; then
+        echo "setup: these packages are missing and installing them needs root:$missing" >&2
+        exit 1
+    fi
+    echo "setup: installing$missing"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+fi
+
+cmake -S "$root" -B "$build" -G Ninja
+cmake --build "$build"
