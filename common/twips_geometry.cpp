@@ -1,0 +1,60 @@
+#include "common/twips_geometry.h"
+
+#include "common/twips.h"
+
+#include <QVariant>
+#include <QWidget>
+
+namespace {
+
+constexpr const char* kTwipsProperty = "twipsGeometry";
+
+int toPixels(double twips, double perPixel) {
+    return qRound(twips / perPixel);
+}
+
+} // namespace
+
+double twipsPerPixel(const QWidget* widget) {
+    return kTwipsPerInch / widget->logicalDpiX();
+}
+
+void setTwipsGeometry(QWidget* widget, const QRectF& twips) {
+    widget->setProperty(kTwipsProperty, twips);
+    const double perPixel = twipsPerPixel(widget);
+    widget->setGeometry(toPixels(twips.left(), perPixel), toPixels(twips.top(), perPixel),
+                        toPixels(twips.width(), perPixel), toPixels(twips.height(), perPixel));
+}
+
+QRectF twipsGeometry(const QWidget* widget) {
+    const QVariant stored = widget->property(kTwipsProperty);
+    if (stored.isValid())
+        return stored.toRectF();
+    const double perPixel = twipsPerPixel(widget);
+    const QRect g = widget->geometry();
+    return {g.x() * perPixel, g.y() * perPixel, g.width() * perPixel, g.height() * perPixel};
+}
+
+void setTwipsLeft(QWidget* widget, double left) {
+    QRectF r = twipsGeometry(widget);
+    r.moveLeft(left);
+    setTwipsGeometry(widget, r);
+}
+
+void setTwipsTop(QWidget* widget, double top) {
+    QRectF r = twipsGeometry(widget);
+    r.moveTop(top);
+    setTwipsGeometry(widget, r);
+}
+
+void setTwipsWidth(QWidget* widget, double width) {
+    QRectF r = twipsGeometry(widget);
+    r.setWidth(width);
+    setTwipsGeometry(widget, r);
+}
+
+void setTwipsHeight(QWidget* widget, double height) {
+    QRectF r = twipsGeometry(widget);
+    r.setHeight(height);
+    setTwipsGeometry(widget, r);
+}
