@@ -108,12 +108,13 @@ void TestPictureButton::movesOverEveryPart() {
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
     QSignalSpy moves(button, &PictureBox::mouseMoved);
     // The pointer over the caption and the icon is over the button.
+    int expected = 0;
     for (QWidget* part : {static_cast<QWidget*>(button), static_cast<QWidget*>(button->Caption()),
                           static_cast<QWidget*>(button->Icon())}) {
         QTest::mouseMove(&panel, part->mapTo(&panel, part->rect().center()));
-        QCoreApplication::processEvents();
+        QTRY_VERIFY(moves.count() > expected);
+        expected = moves.count();
     }
-    QCOMPARE(moves.count(), 3);
 }
 
 QTEST_MAIN(TestPictureButton)
