@@ -48,8 +48,28 @@ QPixmap SearchIcon() {
     return load(QStringLiteral("icon-search.png"));
 }
 
+QPixmap CloseIcon() {
+    return load(QStringLiteral("icon-close.png"));
+}
+
 QPixmap ProgramIcon() {
     return load(QStringLiteral("orvanta.png"));
+}
+
+QPixmap TafsirTab1() {
+    return load(QStringLiteral("tab-tafsir1.png"));
+}
+
+QPixmap TafsirTab2() {
+    return load(QStringLiteral("tab-tafsir2.png"));
+}
+
+QPixmap BarEndRight() {
+    return load(QStringLiteral("bar-end-right.png"));
+}
+
+QPixmap BarEndLeft() {
+    return load(QStringLiteral("bar-end-left.png"));
 }
 
 } // namespace pictures

@@ -15,6 +15,11 @@ QPixmap PanelEndLeft();        // its left end
 QPixmap BackIcon();            // 12 x 13 pixel button icons
 QPixmap FormatIcon();
 QPixmap SearchIcon();
+QPixmap CloseIcon();
 QPixmap ProgramIcon(); // the windows' icon
+QPixmap TafsirTab1();  // 100 x 30 pixels, the tab of "تفسير الجلالين"
+QPixmap TafsirTab2();  // the tab of "التفسير الميسر"
+QPixmap BarEndRight(); // 25 x 47 pixels, the right end of the surah fact bar
+QPixmap BarEndLeft();  // its left end
 
 } // namespace pictures

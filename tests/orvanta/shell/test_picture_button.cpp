@@ -43,7 +43,12 @@ void TestPictureButton::sharedPictures_data() {
     QTest::newRow("back icon") << pictures::BackIcon() << QSize(12, 13);
     QTest::newRow("format icon") << pictures::FormatIcon() << QSize(12, 13);
     QTest::newRow("search icon") << pictures::SearchIcon() << QSize(12, 13);
+    QTest::newRow("close icon") << pictures::CloseIcon() << QSize(12, 13);
     QTest::newRow("program icon") << pictures::ProgramIcon() << QSize(64, 64);
+    QTest::newRow("first tafsir tab") << pictures::TafsirTab1() << QSize(100, 30);
+    QTest::newRow("second tafsir tab") << pictures::TafsirTab2() << QSize(100, 30);
+    QTest::newRow("fact bar right end") << pictures::BarEndRight() << QSize(25, 47);
+    QTest::newRow("fact bar left end") << pictures::BarEndLeft() << QSize(25, 47);
 }
 
 void TestPictureButton::sharedPictures() {
