@@ -28,10 +28,12 @@ QString BareSearchWord(QStringView typed) {
 }
 
 QString BareText(QStringView ayahText) {
-    QString bare;
-    bare.reserve(ayahText.size());
+    // Built for every verse of every search: written straight into place.
+    QString bare(ayahText.size(), Qt::Uninitialized);
+    QChar* out = bare.data();
     for (const QChar ch : ayahText)
         if (!IsHaraka(ch))
-            bare.append(ch);
+            *out++ = ch;
+    bare.truncate(out - bare.constData());
     return bare;
 }

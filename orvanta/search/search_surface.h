@@ -23,6 +23,12 @@ public:
     // The dialog's status line (Label4).
     virtual void ShowStatus(const QString& text) = 0;
 
+    // The status line's running count of hits, after every hit of a search
+    // without diacritics: "نتائج البحث" and the count. Like the progress
+    // bar it may be drawn at the screen's pace; the next ShowStatus replaces
+    // it.
+    virtual void ShowHitCount(int hitCount) = 0;
+
     // Both result lists emptied.
     virtual void ClearLists() = 0;
 

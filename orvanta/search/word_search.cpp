@@ -43,7 +43,7 @@ bool scan(const SearchRequest& request, SearchSurface& surface, const QString& v
                 return false;
             surface.YieldToEvents();
             ++hitCount;
-            surface.ShowStatus(SearchResultsText(static_cast<int>(hitCount)));
+            surface.ShowHitCount(static_cast<int>(hitCount));
         }
     }
     return true;

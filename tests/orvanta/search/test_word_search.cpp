@@ -34,6 +34,7 @@ public:
     }
     void PrepareWindows() override { calls << QStringLiteral("prepare"); }
     void DrawSearchProgress(int count) override { progress << count; }
+    void ShowHitCount(int count) override { ShowStatus(SearchResultsText(count)); }
     void ShowStatus(const QString& text) override {
         statuses << text;
         if (calls.isEmpty() || calls.last() != QStringLiteral("status"))
