@@ -113,3 +113,7 @@ bool HelpPanel::eventFilter(QObject* watched, QEvent* event) {
     }
     return QWidget::eventFilter(watched, event);
 }
+
+void HelpPanel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}

@@ -28,6 +28,9 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A click on the panel between its pages goes no further: the window
+    // under it would bring its buttons up over the panel.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QPushButton* tabs_[6] = {};

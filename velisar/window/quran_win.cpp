@@ -228,6 +228,7 @@ void QuranWin::showNothingFound(const QString& query, const VelisarMessage& mess
     yieldToEvents();
     showVelisarMessage(this, message);
     Text1->setEnabled(true);
+    activateWindow();
     Text1->setFocus();
 }
 
