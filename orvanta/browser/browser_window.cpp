@@ -7,12 +7,12 @@
 #include "orvanta/shell/apply_display_font.h"
 #include "orvanta/shell/font_settings.h"
 #include "orvanta/shell/picture_button.h"
+#include "orvanta/shell/program_end.h"
 #include "orvanta/shell/shared_pictures.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/shell/window_activation.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 
@@ -102,7 +102,7 @@ void BrowserWindow::resizeEvent(QResizeEvent* event) {
 void BrowserWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     if (BackToResults == 0)
-        QCoreApplication::quit();
+        EndProgram();
 }
 
 bool BrowserWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -11,6 +11,7 @@
 #include "orvanta/shell/font_settings.h"
 #include "orvanta/shell/message_box.h"
 #include "orvanta/shell/picture_box.h"
+#include "orvanta/shell/program_end.h"
 #include "orvanta/shell/shared_pictures.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/shell/window_activation.h"
@@ -19,7 +20,6 @@
 #include "orvanta/store/verse_file.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
@@ -76,7 +76,7 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QMainWindow(parent) {
     c_ = CreateResultsControls(area_);
     menu_ = CreateResultsMenu(this);
 
-    connect(menu_.en, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(menu_.en, &QAction::triggered, this, [] { EndProgram(); });
     connect(menu_.fik, &QAction::triggered, this, &ResultsWindow::ShowFindDialog);
     connect(new ActivationWatcher(this), &ActivationWatcher::activated, this,
             &ResultsWindow::Form_Activate);
@@ -250,7 +250,7 @@ QPixmap ResultsWindow::BackgroundTexture() const {
 void ResultsWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     if (!menu_.en->isEnabled())
-        QCoreApplication::quit();
+        EndProgram();
 }
 
 bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
