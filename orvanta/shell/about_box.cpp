@@ -61,8 +61,11 @@ AboutBox::AboutBox(QWidget* owner) : QWidget(owner) {
 
     label1_ = label(this, "Label1", {1560, 1920, 3255, 570},
                     QStringLiteral("مع تحيات فريق QuranDesk\r\n"
-                                   "نص القرآن الكريم من مشروع تنزيل tanzil.net"));
-    label1_->setFont(ControlFont(QStringLiteral("DejaVu Sans"), 7.5, true));
+                                   "نص المصحف من مشروع تنزيل tanzil.net"));
+    label1_->setFont(ControlFont(QStringLiteral("DejaVu Sans"), 7.5, false));
+    QPalette link1 = label1_->palette();
+    link1.setColor(QPalette::WindowText, kLink);
+    label1_->setPalette(link1);
     label1_->setAlignment(Qt::AlignCenter);
     label1_->setToolTip(
         QStringLiteral("زوروا موقع مشروع تنزيل (tanzil.net) مصدر نص القرآن الكريم في البرنامج"));

@@ -15,6 +15,8 @@ public:
     void Play(const QString& path) override;
     void Stop() override;
 
+    bool SoundSystemLoaded() const { return effect_ != nullptr; }
+
 private:
     QSoundEffect* effect_ = nullptr;
 };

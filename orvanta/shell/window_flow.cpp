@@ -2,6 +2,7 @@
 
 #include "orvanta/browser/back_to_results.h"
 #include "orvanta/browser/browser_window.h"
+#include "orvanta/search/find_dialog.h"
 #include "orvanta/search/results_window.h"
 #include "orvanta/shell/about_box.h"
 #include "orvanta/shell/help_command.h"
@@ -15,11 +16,33 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
 
+constexpr char kPlaced[] = "orvantaPlaced";
+
+// Where a window stands the first time it is shown: centred over the area
+// given, the screen's work area when there is none. A window manager may
+// place it otherwise; without one it would stand in the screen's corner.
+void PlaceOnFirstShow(QWidget* window, const QWidget* over = nullptr) {
+    if (window->property(kPlaced).toBool())
+        return;
+    window->setProperty(kPlaced, true);
+    QRect area = over ? over->frameGeometry() : QRect();
+    if (!over)
+        if (const QScreen* screen = window->screen())
+            area = screen->availableGeometry();
+    if (area.isEmpty())
+        return;
+    QRect frame(QPoint(), window->frameGeometry().size());
+    frame.moveCenter(area.center());
+    window->move(frame.topLeft());
+}
+
 void ShowActive(QWidget* window) {
+    PlaceOnFirstShow(window);
     window->show();
     window->raise();
     window->activateWindow();
@@ -56,6 +79,11 @@ ResultsWindow* WindowFlow::results() {
     form1_ = new ResultsWindow;
     form1_->installEventFilter(this);
     const ResultsMenu& menu = form1_->Menu();
+    // The results window shows the dialog itself; a new one is placed here.
+    connect(menu.fik, &QAction::triggered, this, [this] {
+        if (FindDialog* dialog = form1_->FindDialogShown())
+            PlaceOnFirstShow(dialog, form1_);
+    });
     form1_->ConnectCommand(menu.fis, [this] { BrowseMushaf(); });
     form1_->ConnectCommand(menu.help_1, [this] { ShowHelp(form1_); });
     form1_->ConnectCommand(menu.he, [this] { ShowAbout(); });
@@ -81,7 +109,7 @@ void WindowFlow::StartButton(int index) {
     case 1:
         form3_->close();
         ShowActive(results());
-        results()->ShowFindDialog();
+        ShowFindDialog();
         break;
     case 2:
         form3_->close();
@@ -103,7 +131,11 @@ void WindowFlow::Back() {
     browser()->hide();
     ShowActive(results());
     if (results()->Controls().List1->count() < 1)
-        results()->ShowFindDialog();
+        ShowFindDialog();
+}
+
+void WindowFlow::ShowFindDialog() {
+    PlaceOnFirstShow(results()->ShowFindDialog(), results());
 }
 
 void WindowFlow::ShowAbout() {

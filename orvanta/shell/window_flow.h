@@ -54,7 +54,9 @@ private:
     void StartButton(int index);
     void BrowseMushaf(); // fis
     void Back();         // the browser's back command (Command6)
-    void ShowAbout();    // he
+    // The search dialog over the results window; a new one is centred on it.
+    void ShowFindDialog();
+    void ShowAbout(); // he
     void EndWhenNoWindowLeft();
 
     std::unique_ptr<SoundPlayer> player_;

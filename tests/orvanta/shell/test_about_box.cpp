@@ -43,6 +43,7 @@ private slots:
     void controls();
     void box();
     void texts();
+    void textsFit();
     void links();
     void okCloses();
     void help_data();
@@ -125,6 +126,21 @@ void TestAboutBox::texts() {
     QVERIFY(hola.Label3()->text().contains(QStringLiteral("هـ")));
     for (QLabel* link : {hola.Label1(), hola.Label8()})
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+}
+
+// Every line of the labels stands whole in its label: as wide as the label
+// at most, and the lines' ink within its height.
+void TestAboutBox::textsFit() {
+    AboutBox hola(&owner_);
+    for (QLabel* label : {hola.Label1(), hola.Label2(), hola.Label3(), hola.Label8()}) {
+        const QFontMetrics metrics(label->font());
+        const QStringList lines = label->text().split(QStringLiteral("\r\n"));
+        for (const QString& line : lines)
+            QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(line));
+        const int inked = metrics.lineSpacing() * int(lines.size() - 1) +
+                          metrics.tightBoundingRect(lines.last()).height();
+        QVERIFY2(inked <= label->height(), qPrintable(label->objectName()));
+    }
 }
 
 void TestAboutBox::links() {

@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -75,6 +76,7 @@ private slots:
     void flow_data();
     void flow();
     void ownedWindows();
+    void placedOnFirstShow();
     void aboutBoxTwiceIsOneWindow();
     void helpFromTheMenu();
 
@@ -355,6 +357,36 @@ void TestWindowFlow::ownedWindows() {
     QCOMPARE(flow_->hola()->parentWidget(), form1());
     QVERIFY(form1()->FindDialogShown()->isWindow());
     QVERIFY(flow_->hola()->isWindow());
+}
+
+// Without a window manager every window would stand in the screen's corner:
+// the results window and the browser come up centred on the screen, a new
+// search dialog centred on the results window. Shown again, a window stays
+// where the user moved it. (The frame is only known once a window is shown:
+// the centres may differ by its width.)
+void TestWindowFlow::placedOnFirstShow() {
+    startAndSettle();
+    step("بحث");
+    const QPoint screenCentre = form1()->screen()->availableGeometry().center();
+    QVERIFY((form1()->frameGeometry().center() - screenCentre).manhattanLength() <= 8);
+    FindDialog* dialog = form1()->FindDialogShown();
+    QVERIFY(
+        (dialog->frameGeometry().center() - form1()->frameGeometry().center()).manhattanLength() <=
+        2);
+    step("fis");
+    QVERIFY((form2()->frameGeometry().center() - screenCentre).manhattanLength() <= 8);
+    form2()->move(20, 30);
+    step("رجوع");
+    form1()->move(40, 50);
+    step("إغلاق frmFind");
+    step("fik"); // a new dialog
+    QVERIFY(
+        (form1()->FindDialogShown()->frameGeometry().center() - form1()->frameGeometry().center())
+            .manhattanLength() <= 8);
+    step("fis");
+    QCOMPARE(form2()->pos(), QPoint(20, 30));
+    step("رجوع");
+    QCOMPARE(form1()->pos(), QPoint(40, 50));
 }
 
 void TestWindowFlow::aboutBoxTwiceIsOneWindow() {
