@@ -30,10 +30,11 @@ void PlaceOnFirstShow(QWidget* window, const QWidget* over = nullptr) {
     if (window->property(kPlaced).toBool())
         return;
     window->setProperty(kPlaced, true);
-    QRect area = over ? over->frameGeometry() : QRect();
-    if (!over)
-        if (const QScreen* screen = window->screen())
-            area = screen->availableGeometry();
+    QRect area;
+    if (over)
+        area = over->frameGeometry();
+    else if (const QScreen* screen = window->screen())
+        area = screen->availableGeometry();
     if (area.isEmpty())
         return;
     QRect frame(QPoint(), window->frameGeometry().size());
@@ -42,10 +43,15 @@ void PlaceOnFirstShow(QWidget* window, const QWidget* over = nullptr) {
 }
 
 void ShowActive(QWidget* window) {
-    PlaceOnFirstShow(window);
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// The results window or the browser.
+void ShowMainWindow(QWidget* window) {
+    PlaceOnFirstShow(window);
+    ShowActive(window);
 }
 
 } // namespace
@@ -108,12 +114,12 @@ void WindowFlow::StartButton(int index) {
         break;
     case 1:
         form3_->close();
-        ShowActive(results());
+        ShowMainWindow(results());
         ShowFindDialog();
         break;
     case 2:
         form3_->close();
-        ShowActive(browser());
+        ShowMainWindow(browser());
         break;
     default:
         break;
@@ -121,7 +127,7 @@ void WindowFlow::StartButton(int index) {
 }
 
 void WindowFlow::BrowseMushaf() {
-    ShowActive(browser());
+    ShowMainWindow(browser());
     results()->hide();
     results()->Menu().en->setEnabled(true);
 }
@@ -129,7 +135,7 @@ void WindowFlow::BrowseMushaf() {
 void WindowFlow::Back() {
     BackToResults = 1;
     browser()->hide();
-    ShowActive(results());
+    ShowMainWindow(results());
     if (results()->Controls().List1->count() < 1)
         ShowFindDialog();
 }
