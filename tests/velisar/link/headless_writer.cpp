@@ -6,9 +6,12 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QThread>
 #include <QUrl>
 #include <csignal>
+#include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -22,6 +25,31 @@ QChar processState(qint64 pid) {
     const QString line = QString::fromLocal8Bit(stat.readAll());
     const qsizetype at = line.lastIndexOf(u')') + 2;
     return at < line.size() ? line[at] : QChar();
+}
+
+// The paths of the Unix sockets a process listens on: the office's pipes.
+QStringList socketPaths(qint64 pid) {
+    QSet<QString> inodes;
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QString& fd : fds.entryList(QDir::System | QDir::NoDotAndDotDot)) {
+        char target[64] = {};
+        // A socket reads "socket:[inode]".
+        if (readlink(QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target - 1) >
+                0 &&
+            std::strncmp(target, "socket:[", 8) == 0)
+            inodes.insert(QString::fromLatin1(target + 8).chopped(1));
+    }
+    QStringList paths;
+    QFile table(QStringLiteral("/proc/net/unix"));
+    if (!table.open(QIODevice::ReadOnly))
+        return paths;
+    // "Num RefCount Protocol Flags Type St Inode Path"
+    for (const QByteArray& line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() == 8 && inodes.contains(QString::fromLatin1(fields[6])))
+            paths << QString::fromLocal8Bit(fields[7]);
+    }
+    return paths;
 }
 
 } // namespace
@@ -58,16 +86,26 @@ bool HeadlessWriter::start(bool accept, const QString& readyPipe) {
     if (!launcher_.waitForStarted(10000))
         return false;
     const QString pipe = readyPipe.isEmpty() ? pipeName_ : readyPipe;
-    // A fresh profile makes the first start slow, and the office may
-    // restart itself once while it completes the profile.
+    // A fresh profile makes the first start slow, and the office restarts
+    // itself once early on while it completes the profile; the first one
+    // may already answer. Ready is two answers, a moment apart, from the
+    // same office process.
     const QDeadlineTimer deadline(90000);
+    qint64 answered = 0;
     while (!deadline.hasExpired()) {
-        if (accepts(pipe)) {
-            officePid_ = findOffice();
-            return officePid_ != 0;
-        }
         if (launcher_.state() == QProcess::NotRunning)
             return false;
+        if (accepts(pipe)) {
+            const qint64 office = findOffice();
+            if (office != 0 && office == answered) {
+                officePid_ = office;
+                return true;
+            }
+            answered = office;
+            QThread::msleep(500);
+            continue;
+        }
+        answered = 0;
         QThread::msleep(200);
     }
     return false;
@@ -96,6 +134,7 @@ qint64 HeadlessWriter::findOffice() const {
 void HeadlessWriter::stop() {
     if (officePid_ == 0 && launcher_.state() != QProcess::NotRunning)
         officePid_ = findOffice(); // one that never got ready
+    const QStringList sockets = socketPaths(officePid_);
     if (officePid_ != 0) {
         ::kill(pid_t(officePid_), SIGCONT);
         ::kill(pid_t(officePid_), SIGTERM);
@@ -107,13 +146,23 @@ void HeadlessWriter::stop() {
         launcher_.waitForFinished(5000);
     }
     officePid_ = 0;
+    removeSockets(sockets);
 }
 
 void HeadlessWriter::kill() {
+    const QStringList sockets = socketPaths(officePid_);
     if (officePid_ != 0)
         ::kill(pid_t(officePid_), SIGKILL);
     launcher_.waitForFinished(10000);
     officePid_ = 0;
+    removeSockets(sockets);
+}
+
+void HeadlessWriter::removeSockets(const QStringList& paths) {
+    // An office that does not quit by itself leaves its pipes behind in
+    // /tmp; their names are this office's own.
+    for (const QString& path : paths)
+        QFile::remove(path);
 }
 
 void HeadlessWriter::freeze() {

@@ -41,6 +41,7 @@ public:
 
 private:
     qint64 findOffice() const;
+    static void removeSockets(const QStringList& paths);
 
     QTemporaryDir profile_;
     QString pipeName_;

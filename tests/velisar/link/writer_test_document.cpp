@@ -104,8 +104,11 @@ WriterTestDocument::WriterTestDocument(const QString& pipeName) : uno_(std::make
         uno_->desktop = css::frame::Desktop::create(context);
         uno_->open();
     } catch (const css::uno::Exception& e) {
-        throw std::runtime_error("cannot reach the test's Writer: " +
-                                 toQString(e.Message).toStdString());
+        // QtTest reports an exception without its text: say it here.
+        const QString why =
+            QStringLiteral("cannot reach the test's Writer: ") + toQString(e.Message);
+        qWarning("%s", qPrintable(why));
+        throw std::runtime_error(why.toStdString());
     }
 }
 
