@@ -5,8 +5,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 "$root/scripts/setup.sh"
 if [ ! -x "$build/bin/orvanta" ]; then
-    echo "start-orvanta: built the libraries, the tests and the data files in $build/bin;"
-    echo "start-orvanta: Orvanta's windows are not part of this version yet, so there is nothing to start."
-    exit 0
+    echo "start-orvanta: the build did not produce $build/bin/orvanta" >&2
+    exit 1
 fi
 exec "$build/bin/orvanta"

@@ -2,6 +2,8 @@
 
 #include "common/cp1256.h"
 
+#include <algorithm>
+
 bool VerseRecordReader::Open(const QString& path) {
     Close();
     file_.setFileName(path);
@@ -11,7 +13,20 @@ bool VerseRecordReader::Open(const QString& path) {
 bool VerseRecordReader::readLine(QString& line) {
     if (!file_.isOpen() || file_.atEnd())
         return false;
-    QByteArray bytes = file_.readLine();
+    // Into one buffer kept for the whole scan: a scan reads some 50000
+    // lines, and a new array for each costs more than the reading.
+    qsizetype length = 0;
+    for (;;) {
+        if (buffer_.size() - length < 2)
+            buffer_.resize(std::max<qsizetype>(4096, buffer_.size() * 2));
+        const qint64 got = file_.readLine(buffer_.data() + length, buffer_.size() - length);
+        if (got <= 0)
+            break;
+        length += got;
+        if (buffer_[length - 1] == '\n' || file_.atEnd())
+            break;
+    }
+    QByteArrayView bytes(buffer_.constData(), length);
     if (bytes.endsWith('\n'))
         bytes.chop(1);
     if (bytes.endsWith('\r'))

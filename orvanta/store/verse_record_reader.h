@@ -30,4 +30,5 @@ private:
     bool readLine(QString& line);
 
     QFile file_;
+    QByteArray buffer_;
 };

@@ -1,0 +1,117 @@
+#include "orvanta/browser/browser_window.h"
+
+#include "common/twips_geometry.h"
+#include "orvanta/browser/back_to_results.h"
+#include "orvanta/browser/browser_layout.h"
+#include "orvanta/browser/page_view.h"
+#include "orvanta/shell/apply_display_font.h"
+#include "orvanta/shell/font_settings.h"
+#include "orvanta/shell/picture_button.h"
+#include "orvanta/shell/shared_pictures.h"
+#include "orvanta/shell/text_box.h"
+#include "orvanta/shell/window_activation.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+
+constexpr double kDesignWidth = 9555;
+constexpr double kDesignHeight = 4830;
+
+} // namespace
+
+BrowserWindow::BrowserWindow(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("تصفح المصحف"));
+    setWindowIcon(pictures::ProgramIcon());
+    setLayoutDirection(Qt::RightToLeft);
+    QFont face(QStringLiteral("MS Sans Serif"));
+    face.setPointSizeF(8.25);
+    setFont(face);
+    c_ = CreateBrowserControls(this);
+    const double perPixel = twipsPerPixel(this);
+    resize(qRound(kDesignWidth / perPixel), qRound(kDesignHeight / perPixel));
+
+    pageView_ = new PageView(this);
+    connect(c_.Combo4, &QComboBox::activated, pageView_, &PageView::ShowChosenPage);
+    connect(new ActivationWatcher(this), &ActivationWatcher::activated, this,
+            &BrowserWindow::Form_Activate);
+    connect(c_.Picture2_0, &PictureBox::mouseMoved, this, [this] { Picture2_MouseMove(0); });
+    for (int k = 1; k <= 3; ++k)
+        connect(c_.Picture2[k], &PictureBox::mouseMoved, this,
+                [this, k] { Picture2_MouseMove(k); });
+    c_.Label7->setMouseTracking(true);
+    c_.Label7->installEventFilter(this);
+
+    Form_Load();
+    Form_Resize();
+}
+
+double BrowserWindow::ScaleWidth() const {
+    return width() * twipsPerPixel(this);
+}
+
+double BrowserWindow::ScaleHeight() const {
+    return height() * twipsPerPixel(this);
+}
+
+void BrowserWindow::ApplyTextFont() {
+    ApplyDisplayFont(c_.Text1, FontSettings(), FontErrorStyle::StopAndFallBack);
+}
+
+void BrowserWindow::Form_Load() {
+    for (int i = 1; i <= 3; ++i)
+        PaintNormalFace(c_.Picture2[i]);
+    if (c_.List1->count() == 0)
+        SetInitialState();
+}
+
+void BrowserWindow::Form_Activate() {
+    if (c_.List1->count() < 1)
+        SetInitialState();
+    BackToResults = 0;
+    LoadFontSettings();
+    ApplyTextFont();
+}
+
+void BrowserWindow::Form_Resize() {
+    LayOutBrowser(c_, viewMode_, ScaleWidth(), ScaleHeight());
+}
+
+void BrowserWindow::SetInitialState() {
+    ::SetInitialState(c_, ScaleHeight());
+}
+
+void BrowserWindow::Picture2_MouseMove(int k) {
+    for (int i = 1; i <= 3; ++i) {
+        if (c_.Picture2[i]->IsRaised())
+            c_.Picture2[i]->ShowNormalFace();
+    }
+    if (k != 0)
+        c_.Picture2[k]->ShowHotFace();
+}
+
+void BrowserWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void BrowserWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (BackToResults == 0)
+        QCoreApplication::quit();
+}
+
+bool BrowserWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Over the range frame the search button loses its highlighted face but
+    // stays raised until the pointer crosses the panel or another button.
+    // The move is the frame's own: the panel under it does not see it.
+    if (watched == c_.Label7 && event->type() == QEvent::MouseMove) {
+        PaintNormalFace(c_.Picture2[3]);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

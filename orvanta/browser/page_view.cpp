@@ -1,0 +1,88 @@
+#include "orvanta/browser/page_view.h"
+
+#include "common/numeric_value.h"
+#include "common/twips_geometry.h"
+#include "orvanta/browser/browser_window.h"
+#include "orvanta/browser/page_text.h"
+#include "orvanta/shell/font_settings.h"
+#include "orvanta/shell/picture_box.h"
+#include "orvanta/shell/text_box.h"
+#include "orvanta/store/verse_file.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+
+namespace {
+
+constexpr qint64 kSlideMilliseconds = 400;
+constexpr double kSlideStop = 30; // twips from the top
+constexpr double kSlideStep = 24; // twips per step
+
+} // namespace
+
+PageView::PageView(BrowserWindow* window) : QObject(window), window_(window) {}
+
+void PageView::ShowChosenPage() {
+    if (building_) {
+        chosenAgain_ = true;
+        return;
+    }
+    building_ = true;
+    QPointer<QObject> alive(this);
+    const BrowserControls& c = window_->Controls();
+    window_->SetViewMode(1);
+    if (const double w = window_->ScaleWidth() - 6; w >= 0)
+        setTwipsWidth(c.Text1, w);
+    slide();
+    if (!alive)
+        return;
+    showPage();
+    building_ = false;
+}
+
+void PageView::slide() {
+    QPointer<QObject> alive(this);
+    const BrowserControls& c = window_->Controls();
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        QCoreApplication::processEvents();
+        if (!alive)
+            return;
+        if (chosenAgain_) {
+            chosenAgain_ = false;
+            clock.restart();
+        }
+        const double top = twipsGeometry(c.Picture2_0).top();
+        if (top > kSlideStop)
+            setTwipsTop(c.Picture2_0, top - kSlideStep);
+        c.Label6->clear();
+        c.Text1->SetText(QString());
+        c.List1->clear();
+        c.Label4->clear();
+        c.Text2[0]->SetText(QString());
+        c.Text2[1]->SetText(QString());
+    } while (clock.elapsed() < kSlideMilliseconds);
+}
+
+void PageView::showPage() {
+    const BrowserControls& c = window_->Controls();
+    c.Picture2_0->SetBorderStyle(0);
+    setTwipsTop(c.Picture2_0, 0);
+    c.Picture10->show();
+    c.Text1->show();
+    c.List1->show();
+    const double panelHeight = twipsGeometry(c.Picture2_0).height();
+    if (const double h = window_->ScaleHeight() - panelHeight - 10; h >= 0)
+        setTwipsHeight(c.Text1, h);
+
+    const QString page = c.Combo4->currentText();
+    c.Text1->SetText(PageText(VerseFilePath(), numericValue(page)));
+    LoadFontSettings();
+    c.Label4->setText(QStringLiteral("هذه الصفحة رقم ") + page);
+    window_->ApplyTextFont();
+}

@@ -1,0 +1,79 @@
+#include "orvanta/search/results_layout.h"
+
+#include "common/twips_geometry.h"
+#include "orvanta/shell/picture_box.h"
+#include "orvanta/shell/text_box.h"
+#include "orvanta/shell/tile_picture.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+
+constexpr double kLeastWidth = 2500;
+constexpr double kLeastHeight = 3780;
+
+double left(const QWidget* w) {
+    return twipsGeometry(w).left();
+}
+double top(const QWidget* w) {
+    return twipsGeometry(w).top();
+}
+double width(const QWidget* w) {
+    return twipsGeometry(w).width();
+}
+double height(const QWidget* w) {
+    return twipsGeometry(w).height();
+}
+
+void setWidth(QWidget* w, double value) {
+    if (value >= 0)
+        setTwipsWidth(w, value);
+}
+
+void setHeight(QWidget* w, double value) {
+    if (value >= 0)
+        setTwipsHeight(w, value);
+}
+
+void layOutAcross(const ResultsControls& c, double scaleWidth) {
+    setWidth(c.Picture10, scaleWidth - 106 - width(c.List1));
+    setTwipsLeft(c.Picture2, (width(c.Picture10) - width(c.Picture2)) / 2);
+    setTwipsLeft(c.List1, scaleWidth - width(c.List1) - 50);
+    setWidth(c.Text1, scaleWidth - 106 - width(c.List1));
+    setWidth(c.Text2[0], width(c.Picture10));
+    setWidth(c.Text2[1], width(c.Picture10));
+    setTwipsLeft(c.Pic[0], left(c.Text2[1]) + width(c.Text2[1]) - width(c.Pic[0]) - 15);
+    setTwipsLeft(c.Pic[1], left(c.Pic[0]) - width(c.Pic[1]) - 5);
+    setTwipsLeft(c.Label1, (width(c.Picture10) - 3010) / 2);
+    setTwipsLeft(c.Label2, left(c.Label1) - width(c.Label2) - 20);
+}
+
+void layOutDown(const ResultsControls& c, double scaleHeight, double v) {
+    setHeight(c.Text1, scaleHeight - v);
+    setTwipsTop(c.Picture10, top(c.Text1) + height(c.Text1) + 20);
+    setHeight(c.List1, scaleHeight - 6);
+    setTwipsTop(c.Picture2, top(c.Picture10) + height(c.Picture10) + 50);
+    if (width(c.Picture10) < width(c.Picture2))
+        setTwipsLeft(c.Picture2, left(c.List1) - width(c.Picture2));
+}
+
+void tile(PictureBox* box, const QPixmap& texture) {
+    TilePicture(box, texture, 0, 0, width(box), height(box));
+}
+
+} // namespace
+
+bool LayOutResults(const ResultsControls& c, double scaleWidth, double scaleHeight) {
+    if (scaleWidth < kLeastWidth)
+        return false;
+    layOutAcross(c, scaleWidth);
+    const double v = height(c.Picture10) + 1000;
+    if (scaleHeight < kLeastHeight)
+        return false;
+    layOutDown(c, scaleHeight, v);
+    const QPixmap texture = c.Picture1->pixmap();
+    tile(c.Picture2, texture);
+    tile(c.Picture10, texture);
+    return true;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "orvanta/shell/font_settings.h"
+
+class QWidget;
+
+// What a window does when a step of applying the display font fails.
+enum class FontErrorStyle {
+    // Skip the failing step and go on with the next (the results window).
+    SkipFailedStep,
+    // Stop at the failing step and show the text box in "MS Sans Serif"
+    // (the browser).
+    StopAndFallBack,
+};
+
+// Sets a verse text box's font from the settings in four steps: the name
+// "MS Sans Serif", the settings' name, the size, bold. The size fails when no
+// text box can take it (IsFontSizeUsable), bold when its text is not a flag
+// (BoldFlag). Returns whether every step succeeded.
+bool ApplyDisplayFont(QWidget* textBox, const FontSettingsValues& settings, FontErrorStyle style);
+
+inline const QString kFallbackFontName = QStringLiteral("MS Sans Serif");

@@ -1,0 +1,13 @@
+#include "orvanta/shell/message_box.h"
+
+#include <QLabel>
+#include <QMessageBox>
+
+void ShowMessageBox(QWidget* owner, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
+    box.setLayoutDirection(Qt::RightToLeft);
+    box.setTextFormat(Qt::PlainText);
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box.exec();
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "orvanta/search/search_request.h"
+#include "orvanta/store/verse_record_reader.h"
+
+#include <QFile>
+#include <QList>
+#include <QRegularExpression>
+#include <csignal>
+#include <sys/resource.h>
+
+// Helpers the search tests share: the built verse file, the hits a search
+// must find worked out straight from it, and a limit on the size of files
+// the test may write (a results location that cannot take the hits, also
+// for a test running as root).
+
+inline QString builtVerseFile() {
+    return QStringLiteral(PROGRAM_DIR "/qor");
+}
+
+inline QList<VerseRecord> readRecords(const QString& path) {
+    QList<VerseRecord> records;
+    VerseRecordReader reader;
+    reader.Open(path);
+    VerseRecord r;
+    while (reader.Next(r))
+        records.append(r);
+    return records;
+}
+
+inline const QList<VerseRecord>& builtVerses() {
+    static const QList<VerseRecord> verses = [] {
+        QList<VerseRecord> v = readRecords(builtVerseFile());
+        if (v.size() != 6236)
+            qFatal("the built verse file is missing or incomplete");
+        return v;
+    }();
+    return verses;
+}
+
+// The verses a search must list, in file order.
+inline QList<VerseRecord> expectedHits(const SearchRequest& request) {
+    static const QRegularExpression harakat(QStringLiteral("[\\x{064B}-\\x{0652}]"));
+    QList<VerseRecord> hits;
+    for (const VerseRecord& v : builtVerses()) {
+        const int juz = v.JuzNo.toInt();
+        bool inScope = juz >= 1;
+        if (request.Scope == SearchScope::OneJuz)
+            inScope = juz == request.Combo1.toInt();
+        else if (request.Scope == SearchScope::JuzRange)
+            inScope = request.Combo2.toInt() <= juz && juz <= request.Combo3.toInt();
+        QString text = v.AyahText;
+        if (request.Check1 != 1)
+            text.remove(harakat);
+        if (inScope && text.contains(request.Text1))
+            hits.append(v);
+    }
+    return hits;
+}
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(no file)");
+}
+
+// While it lives, files of this process cannot grow beyond so many bytes.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+};

@@ -1,0 +1,117 @@
+#include "font_file.h"
+#include "orvanta/shell/font_settings.h"
+
+#include <QStandardPaths>
+#include <QTest>
+
+class TestFontSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { QFile::remove(FontFilePath()); }
+    void load_data();
+    void load();
+    void loadStartsFromTheDefaults();
+    void emptyFile();
+    void boldFlag_data();
+    void boldFlag();
+};
+
+void TestFontSettings::load_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("lastLineEnded");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("bold");
+
+    const QString deco = QStringLiteral("DecoType Naskh Special");
+    QTest::newRow("no file") << QStringList() << true << deco << 25 << "True";
+    QTest::newRow("three lines") << QStringList{"Traditional Arabic", "22", "False"} << true
+                                 << "Traditional Arabic" << 22 << "False";
+    QTest::newRow("last line without CR LF")
+        << QStringList{"Tahoma", "18", "False"} << false << "Tahoma" << 18 << "False";
+    QTest::newRow("half goes to even")
+        << QStringList{"Andalus", "22.5", "True"} << true << "Andalus" << 22 << "True";
+    QTest::newRow("other half goes up")
+        << QStringList{"Andalus", "23.5", "True"} << true << "Andalus" << 24 << "True";
+    QTest::newRow("six lines: second group")
+        << QStringList{"Tahoma", "18", "False", "Simplified Arabic", "28", "True"} << true
+        << "Simplified Arabic" << 28 << "True";
+    QTest::newRow("four lines: first group")
+        << QStringList{"Tahoma", "18", "False", "Andalus"} << true << "Tahoma" << 18 << "False";
+    QTest::newRow("five lines: first group")
+        << QStringList{"Tahoma", "18", "False", "Andalus", "30"} << true << "Tahoma" << 18
+        << "False";
+    QTest::newRow("blank line after the group")
+        << QStringList{"Tahoma", "18", "False", ""} << true << "Tahoma" << 18 << "False";
+    QTest::newRow("bad size keeps the name") << QStringList{"Traditional Arabic", "big", "False"}
+                                             << true << "Traditional Arabic" << 25 << "True";
+    QTest::newRow("empty size") << QStringList{"Tahoma", "", "False"} << true << "Tahoma" << 25
+                                << "True";
+    QTest::newRow("size beyond 16 bits")
+        << QStringList{"Tahoma", "40000", "False"} << true << "Tahoma" << 25 << "True";
+    QTest::newRow("bad size in the second group")
+        << QStringList{"Tahoma", "18", "False", "Andalus", "x", "True"} << true << "Andalus" << 18
+        << "False";
+    QTest::newRow("bold kept as text")
+        << QStringList{"Tahoma", "20", "Yes"} << true << "Tahoma" << 20 << "Yes";
+    QTest::newRow("Arabic name") << QStringList{"خط عربي", "20", "True"} << true << "خط عربي" << 20
+                                 << "True";
+}
+
+void TestFontSettings::load() {
+    QFETCH(QStringList, lines);
+    QFETCH(bool, lastLineEnded);
+    QFETCH(QString, name);
+    QFETCH(int, size);
+    QFETCH(QString, bold);
+    writeFontFile(lines, lastLineEnded);
+    LoadFontSettings();
+    QCOMPARE(FontSettings().DisplayFontName, name);
+    QCOMPARE(FontSettings().DisplayFontSize, size);
+    QCOMPARE(FontSettings().DisplayFontBold, bold);
+}
+
+void TestFontSettings::loadStartsFromTheDefaults() {
+    // A later load never keeps what an earlier file said.
+    writeFontFile({"Tahoma", "18", "False"});
+    LoadFontSettings();
+    QCOMPARE(FontSettings().DisplayFontSize, 18);
+    writeFontFile({"Andalus", "bad", "False"});
+    LoadFontSettings();
+    QCOMPARE(FontSettings().DisplayFontName, QStringLiteral("Andalus"));
+    QCOMPARE(FontSettings().DisplayFontSize, 25);
+    QCOMPARE(FontSettings().DisplayFontBold, QStringLiteral("True"));
+}
+
+void TestFontSettings::emptyFile() {
+    writeFontFile({}, false);
+    QVERIFY(QFile::exists(FontFilePath()));
+    LoadFontSettings();
+    QCOMPARE(FontSettings().DisplayFontName, QStringLiteral("DecoType Naskh Special"));
+    QCOMPARE(FontSettings().DisplayFontSize, 25);
+}
+
+void TestFontSettings::boldFlag_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("flag"); // -1: no flag
+    QTest::newRow("True") << "True" << 1;
+    QTest::newRow("False") << "False" << 0;
+    QTest::newRow("letter case") << "TRUE" << 1;
+    QTest::newRow("blanks") << " false " << 0;
+    QTest::newRow("Yes") << "Yes" << -1;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("number") << "1" << -1;
+}
+
+void TestFontSettings::boldFlag() {
+    QFETCH(QString, text);
+    QFETCH(int, flag);
+    const std::optional<bool> value = BoldFlag(text);
+    QCOMPARE(value.has_value(), flag >= 0);
+    if (value)
+        QCOMPARE(*value, flag == 1);
+}
+
+QTEST_GUILESS_MAIN(TestFontSettings)
+#include "test_font_settings.moc"

@@ -1,0 +1,58 @@
+#include "orvanta/shell/window_activation.h"
+
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+void activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+} // namespace
+
+class TestWindowActivation : public QObject {
+    Q_OBJECT
+private slots:
+    void betweenProgramWindows();
+    void popupsAreNoActivation();
+};
+
+void TestWindowActivation::betweenProgramWindows() {
+    QWidget browser;
+    QWidget results;
+    QSignalSpy activations(new ActivationWatcher(&browser), &ActivationWatcher::activated);
+    activate(browser);
+    QCOMPARE(activations.count(), 1);
+    activate(results);
+    QCOMPARE(activations.count(), 1);
+    activate(browser);
+    QCOMPARE(activations.count(), 2);
+    // Activating the window that is already active is no new activation.
+    browser.activateWindow();
+    QTest::qWait(20);
+    QCOMPARE(activations.count(), 2);
+}
+
+void TestWindowActivation::popupsAreNoActivation() {
+    QWidget browser;
+    QSignalSpy activations(new ActivationWatcher(&browser), &ActivationWatcher::activated);
+    activate(browser);
+    QCOMPARE(activations.count(), 1);
+    QMenu popup(&browser);
+    popup.addAction(QStringLiteral("١"));
+    popup.popup(browser.mapToGlobal(QPoint(5, 5)));
+    QVERIFY(QTest::qWaitForWindowExposed(&popup));
+    popup.close();
+    browser.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&browser));
+    QTest::qWait(20);
+    QCOMPARE(activations.count(), 1);
+}
+
+QTEST_MAIN(TestWindowActivation)
+#include "test_window_activation.moc"

@@ -1,0 +1,33 @@
+#include "finder_fixture.h"
+
+#include <QTest>
+
+namespace {
+
+// The offscreen platform warns whenever a window is raised or sized; the
+// window does both at every layout.
+QtMessageHandler previousHandler = nullptr;
+
+void dropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QStringLiteral("This plugin does not support")))
+        return;
+    previousHandler(type, context, message);
+}
+
+} // namespace
+
+FinderFixture::FinderFixture(const QString& programFolder)
+    : window(wordProcessor, keyboard,
+             {programFolder, lockDir.filePath(QStringLiteral("velisar.lock"))}) {
+    if (!previousHandler)
+        previousHandler = qInstallMessageHandler(dropPlatformNoise);
+    wordProcessor.running = false;
+    window.setEndProgram([this] { ++ended; });
+}
+
+bool FinderFixture::load() {
+    if (!window.Form_Load())
+        return false;
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
