@@ -13,6 +13,7 @@ packages="
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-hosny-amiri fonts-noto-core fonts-dejavu-core
     xvfb xauth desktop-file-utils
+    libreoffice-writer libreoffice-dev
 "
 
 missing=""
@@ -32,6 +33,19 @@ fi
 
 cmake -S "$root" -B "$build" -G Ninja
 cmake --build "$build"
+
+# Velisar reaches the user's Writer on a pipe that Writer opens only when its
+# profile says so. A running office would overwrite the setting: then say so
+# and carry on, the user can run the script later.
+listen() {
+    "$@" || echo "setup: Writer does not listen for Velisar yet; run scripts/writer-listen.sh as that user with LibreOffice closed" >&2
+}
+listen "$root/scripts/writer-listen.sh"
+if [ "$(id -u)" = 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; then
+    home=$(getent passwd "$SUDO_USER" | cut -d: -f6)
+    listen runuser -u "$SUDO_USER" -- env -u XDG_CONFIG_HOME HOME="$home" \
+        "$root/scripts/writer-listen.sh"
+fi
 
 # A Debian desktop has no program for web archives (.mht) such as Orvanta's
 # help: this desktop entry hands them to orvanta-help-viewer, which shows the

@@ -1,6 +1,7 @@
 #include "orvanta/search/results_window.h"
 
 #include "common/twips_geometry.h"
+#include "orvanta/search/copy_commands.h"
 #include "orvanta/search/find_dialog.h"
 #include "orvanta/search/matching_walk.h"
 #include "orvanta/search/result_entries.h"
@@ -8,6 +9,8 @@
 #include "orvanta/search/search_state.h"
 #include "orvanta/search/word_search.h"
 #include "orvanta/shell/apply_display_font.h"
+#include "orvanta/shell/desktop_keyboard.h"
+#include "orvanta/shell/font_dialog.h"
 #include "orvanta/shell/font_settings.h"
 #include "orvanta/shell/message_box.h"
 #include "orvanta/shell/picture_box.h"
@@ -78,6 +81,8 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QMainWindow(parent) {
 
     connect(menu_.en, &QAction::triggered, this, [] { EndProgram(); });
     connect(menu_.fik, &QAction::triggered, this, &ResultsWindow::ShowFindDialog);
+    copy_ = new CopyCommands(this, DesktopKeyboardLayouts());
+    ConnectCommand(menu_.tnsek, [this] { ShowFontDialog(); });
     connect(new ActivationWatcher(this), &ActivationWatcher::activated, this,
             &ResultsWindow::Form_Activate);
     connect(c_.List1, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -241,6 +246,10 @@ void ResultsWindow::ConnectCommand(QAction* item, std::function<void()> command)
         if (!WordSearchRunning())
             command();
     });
+}
+
+FontDialog* ResultsWindow::ShowFontDialog() {
+    return ::ShowFontDialog(fontDialog_, this, {c_.Text1, browserVerseBox_});
 }
 
 QPixmap ResultsWindow::BackgroundTexture() const {

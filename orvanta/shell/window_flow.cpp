@@ -10,6 +10,7 @@
 #include "orvanta/shell/program_end.h"
 #include "orvanta/shell/sound_effect_player.h"
 #include "orvanta/shell/start_screen.h"
+#include "orvanta/shell/text_box.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -93,6 +94,7 @@ ResultsWindow* WindowFlow::results() {
     form1_->ConnectCommand(menu.fis, [this] { BrowseMushaf(); });
     form1_->ConnectCommand(menu.help_1, [this] { ShowHelp(form1_); });
     form1_->ConnectCommand(menu.he, [this] { ShowAbout(); });
+    IntroduceVerseBoxes();
     return form1_;
 }
 
@@ -104,7 +106,17 @@ BrowserWindow* WindowFlow::browser() {
     const BrowserControls& c = form2_->Controls();
     connect(c.Picture2[1], &PictureBox::clicked, c.Command6, &QPushButton::click);
     connect(c.Command6, &QPushButton::clicked, this, &WindowFlow::Back);
+    IntroduceVerseBoxes();
     return form2_;
+}
+
+// The font dialog, opened from either window, applies the font to the verse
+// boxes of both.
+void WindowFlow::IntroduceVerseBoxes() {
+    if (!form1_ || !form2_)
+        return;
+    form1_->SetBrowserVerseBox(form2_->Controls().Text1);
+    form2_->SetResultsVerseBox(form1_->Controls().Text1);
 }
 
 void WindowFlow::StartButton(int index) {

@@ -50,6 +50,7 @@ protected:
 private:
     ResultsWindow* results();
     BrowserWindow* browser();
+    void IntroduceVerseBoxes();
 
     void StartButton(int index);
     void BrowseMushaf(); // fis

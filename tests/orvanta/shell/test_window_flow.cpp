@@ -4,10 +4,12 @@
 #include "orvanta/search/find_dialog.h"
 #include "orvanta/search/results_window.h"
 #include "orvanta/shell/about_box.h"
+#include "orvanta/shell/font_dialog.h"
 #include "orvanta/shell/font_substitutions.h"
 #include "orvanta/shell/picture_button.h"
 #include "orvanta/shell/program_end.h"
 #include "orvanta/shell/start_screen.h"
+#include "orvanta/shell/text_box.h"
 #include "orvanta/shell/window_flow.h"
 #include "orvanta/store/app_dir.h"
 #include "orvanta/store/user_files.h"
@@ -16,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -79,6 +82,7 @@ private slots:
     void placedOnFirstShow();
     void aboutBoxTwiceIsOneWindow();
     void helpFromTheMenu();
+    void fontDialogReachesBothVerseBoxes();
 
 private:
     void start();
@@ -411,6 +415,18 @@ void TestWindowFlow::helpFromTheMenu() {
              QList<QUrl>{QUrl::fromLocalFile(QStringLiteral(PROGRAM_DIR "/help.mht"))});
     QTest::qWait(30);
     QVERIFY(boxes.seen().isEmpty());
+}
+
+void TestWindowFlow::fontDialogReachesBothVerseBoxes() {
+    startAndSettle();
+    step("بحث");
+    form1()->Menu().tnsek->trigger();
+    FontDialog* dialog = form1()->findChild<FontDialog*>();
+    QVERIFY(dialog);
+    dialog->Combo4()->setEditText(QStringLiteral("Tahoma"));
+    dialog->Command1()->click();
+    QCOMPARE(form1()->Controls().Text1->font().family(), QStringLiteral("Tahoma"));
+    QCOMPARE(form2()->Controls().Text1->font().family(), QStringLiteral("Tahoma"));
 }
 
 QTEST_MAIN(TestWindowFlow)
