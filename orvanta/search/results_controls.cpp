@@ -5,11 +5,11 @@
 #include "orvanta/shell/control_style.h"
 #include "orvanta/shell/picture_box.h"
 #include "orvanta/shell/shared_pictures.h"
+#include "orvanta/shell/tafsir_tab.h"
 #include "orvanta/shell/text_box.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 
 namespace {
 
@@ -32,18 +32,6 @@ TextBox* tafsirPane(QWidget* panel, const char* name, const QString& tip, const 
     return t;
 }
 
-// A tab: its picture over the panel's texture, which shows through its
-// rounded corners.
-PictureBox* tafsirTab(QWidget* panel, const char* name, double left, const QString& tip,
-                      const QPixmap& picture) {
-    auto* tab = Place(new PictureBox(panel), name, {left, 0, 1500, 450});
-    tab->SetBackColor(Qt::transparent);
-    QPainter(&tab->Canvas()).drawPixmap(tab->rect(), picture);
-    tab->setToolTip(tip);
-    tab->setCursor(Qt::PointingHandCursor);
-    return tab;
-}
-
 void createTafsirPanel(QWidget* area, ResultsControls& c) {
     c.Picture10 = Place(new PictureBox(area), "Picture10", {50, 1920, 6735, 2850});
     const QString tips[2] = {QStringLiteral("تفسير الجلالين"), QStringLiteral("التفسير الميسر")};
@@ -62,8 +50,8 @@ void createTafsirPanel(QWidget* area, ResultsControls& c) {
     SetControlColours(c.Label2, Qt::transparent, Qt::red);
 
     // The tabs lie over the titles when the panel is narrow.
-    c.Pic[0] = tafsirTab(c.Picture10, "Pic(0)", 5100, tips[0], pictures::TafsirTab1());
-    c.Pic[1] = tafsirTab(c.Picture10, "Pic(1)", 3595, tips[1], pictures::TafsirTab2());
+    c.Pic[0] = CreateTafsirTab(c.Picture10, "Pic(0)", 5100, tips[0], pictures::TafsirTab1());
+    c.Pic[1] = CreateTafsirTab(c.Picture10, "Pic(1)", 3595, tips[1], pictures::TafsirTab2());
 }
 
 QLabel* endCap(QWidget* bar, const char* name, double left, const QPixmap& picture) {

@@ -1,5 +1,6 @@
 #include "orvanta/shell/text_box.h"
 
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
 
@@ -23,4 +24,34 @@ void TextBox::SetText(const QString& text) {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(shown);
+}
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+
+// Where a position of the text stands in the document, whose line breaks are
+// one character each.
+qsizetype shownPosition(const QString& text, qsizetype position) {
+    return position - QStringView(text).left(position).count(kLineEnd);
+}
+
+} // namespace
+
+void TextBox::Select(qsizetype start, qsizetype length) {
+    start = qBound<qsizetype>(0, start, text_.size());
+    const qsizetype end = qBound<qsizetype>(start, start + length, text_.size());
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(int(shownPosition(text_, start)));
+    cursor.setPosition(int(shownPosition(text_, end)), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+QString TextBox::SelectedText() const {
+    const QTextCursor cursor = textCursor();
+    QString selected = cursor.selectedText();
+    // The document gives its line breaks as paragraph separators.
+    selected.replace(QChar::ParagraphSeparator, kLineEnd);
+    return selected;
 }

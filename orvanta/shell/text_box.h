@@ -14,6 +14,13 @@ public:
     QString Text() const { return text_; }
     void SetText(const QString& text);
 
+    // Selects length characters from start, both counted in Text() (a CR LF
+    // counts as two there and is one line break on screen), and scrolls the
+    // selection into view.
+    void Select(qsizetype start, qsizetype length);
+    // The selected characters as they stand in Text().
+    QString SelectedText() const;
+
 private:
     QString text_;
 };

@@ -1,6 +1,8 @@
 #include "orvanta/shell/window_activation.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QWidget>
 #include <QWindow>
 
@@ -26,7 +28,17 @@ private:
 
     static bool isProgramWindow(const QWindow* window) {
         const Qt::WindowType type = window->type();
-        return type == Qt::Window || type == Qt::Dialog;
+        return (type == Qt::Window || type == Qt::Dialog) && !isMessageBox(window);
+    }
+
+    // A message box belongs to the window that shows it: the focus coming
+    // back from one is no activation of that window.
+    static bool isMessageBox(const QWindow* window) {
+        for (const QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->windowHandle() == window)
+                return qobject_cast<const QMessageBox*>(widget);
+        }
+        return false;
     }
 
     void onFocus(QWindow* window) {

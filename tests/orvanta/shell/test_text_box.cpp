@@ -21,6 +21,8 @@ private slots:
     void keepsTheTextExactly();
     void linesAligned_data();
     void linesAligned();
+    void select_data();
+    void select();
 };
 
 void TestTextBox::keepsTheTextExactly() {
@@ -63,6 +65,28 @@ void TestTextBox::linesAligned() {
                      qPrintable(QStringLiteral("%1 of %2").arg(middle).arg(viewport)));
         }
     }
+}
+
+void TestTextBox::select_data() {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("selected");
+    // "\r\n~§§  أ  §§~\r\nب{1} ج{11} "; each CR LF is two characters of the
+    // text and one line break on screen.
+    QTest::newRow("after two line ends") << 16 << 3 << "{1}";
+    QTest::newRow("further on") << 21 << 4 << "{11}";
+    QTest::newRow("over a line end") << 12 << 4 << "~\r\nب";
+    QTest::newRow("from the start") << 0 << 3 << "\r\n~";
+    QTest::newRow("beyond the end") << 25 << 10 << " ";
+}
+
+void TestTextBox::select() {
+    QFETCH(int, start);
+    QFETCH(int, length);
+    TextBox box;
+    box.SetText(QStringLiteral("\r\n~§§  أ  §§~\r\nب{1} ج{11} "));
+    box.Select(start, length);
+    QTEST(box.SelectedText(), "selected");
 }
 
 QTEST_MAIN(TestTextBox)

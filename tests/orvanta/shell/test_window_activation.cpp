@@ -1,6 +1,7 @@
 #include "orvanta/shell/window_activation.h"
 
 #include <QMenu>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -20,6 +21,7 @@ class TestWindowActivation : public QObject {
 private slots:
     void betweenProgramWindows();
     void popupsAreNoActivation();
+    void messageBoxesAreNoActivation();
 };
 
 void TestWindowActivation::betweenProgramWindows() {
@@ -52,6 +54,28 @@ void TestWindowActivation::popupsAreNoActivation() {
     QVERIFY(QTest::qWaitForWindowActive(&browser));
     QTest::qWait(20);
     QCOMPARE(activations.count(), 1);
+}
+
+void TestWindowActivation::messageBoxesAreNoActivation() {
+    QWidget browser;
+    QSignalSpy activations(new ActivationWatcher(&browser), &ActivationWatcher::activated);
+    activate(browser);
+    QCOMPARE(activations.count(), 1);
+    // As a window manager does: the box takes the focus and gives it back.
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("عفوا"), QStringLiteral("حدد السورة"),
+                    QMessageBox::Ok, &browser);
+    box.show();
+    box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    box.close();
+    activate(browser);
+    QTest::qWait(20);
+    QCOMPARE(activations.count(), 1);
+    // A window of the program in between still counts.
+    QWidget results;
+    activate(results);
+    activate(browser);
+    QCOMPARE(activations.count(), 2);
 }
 
 QTEST_MAIN(TestWindowActivation)
