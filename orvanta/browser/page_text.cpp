@@ -18,9 +18,13 @@ QString SurahHeader(const SurahInfoTexts& info) {
            QStringLiteral("  §§~") + kLineEnd + QString(24, QChar(0x00B0)) + kLineEnd;
 }
 
+QString VersePiece(const VerseRecord& record) {
+    return record.AyahText + u'{' + record.AyahNo + QStringLiteral("} ");
+}
+
 QString PagePiece(const VerseRecord& record, const SurahInfoTexts& info) {
     const QString header = numericValue(record.AyahNo) == 1 ? SurahHeader(info) : QString();
-    return header + record.AyahText + u'{' + record.AyahNo + QStringLiteral("} ");
+    return header + VersePiece(record);
 }
 
 void PageTextBuilder::Add(const VerseRecord& record) {

@@ -10,8 +10,12 @@
 // "~§§" marks, and a line of degree signs, each line ended by CR LF.
 QString SurahHeader(const SurahInfoTexts& info);
 
+// One verse as the browser shows it: its text and its number as the file
+// gives it, in braces, then a space: "TEXT{n} ".
+QString VersePiece(const VerseRecord& record);
+
 // One verse as a page shows it: the surah header when it is verse 1, then
-// the verse text and its number in braces, "{n} ".
+// the verse piece.
 QString PagePiece(const VerseRecord& record, const SurahInfoTexts& info);
 
 // Builds the text of one Mushaf page from the verse records, given in file

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "common/cp1256.h"
 #include "orvanta/store/verse_record_reader.h"
 
+#include <QFile>
 #include <QList>
 
 // The verses of the built verse file, for tests that compare a window's text
@@ -28,4 +30,52 @@ inline QString header(const QString& name, const QString& place, int verses) {
     return QStringLiteral("\r\n") + QString(28, QChar(0xB8)) + QStringLiteral("\r\n~§§  ") + name +
            u'(' + place + u')' + QStringLiteral("عدد آياتها  ") + QString::number(verses) +
            QStringLiteral("  §§~\r\n") + QString(24, QChar(0xB0)) + QStringLiteral("\r\n");
+}
+
+inline QList<VerseRecord> versesOfSurah(int surah) {
+    QList<VerseRecord> verses;
+    VerseRecordReader reader;
+    if (!reader.Open(builtVerseFile()))
+        qFatal("the built verse file is missing");
+    VerseRecord record;
+    while (reader.Next(record)) {
+        if (record.SurahNo.toInt() == surah)
+            verses.append(record);
+    }
+    return verses;
+}
+
+// The verses as the browser shows them one after another.
+inline QString pieces(const QList<VerseRecord>& verses) {
+    QString text;
+    for (const VerseRecord& v : verses)
+        text += v.AyahText + u'{' + v.AyahNo + QStringLiteral("} ");
+    return text;
+}
+
+// The tafsir texts the fixture verse file gives a verse.
+inline QString fixtureTafsir1(const VerseRecord& v) {
+    return QStringLiteral("الجلالين ") + v.SurahNo + u':' + v.AyahNo;
+}
+inline QString fixtureTafsir2(const VerseRecord& v) {
+    return QStringLiteral("الميسر ") + v.SurahNo + u':' + v.AyahNo;
+}
+
+// Writes a verse file into folder/qor: the built file's first surahs, up to
+// and with lastSurah, each verse with the fixture's tafsir texts, except
+// that 2:3 has no second tafsir.
+inline void writeFixtureVerseFile(const QString& folder, int lastSurah) {
+    VerseRecordReader reader;
+    if (!reader.Open(builtVerseFile()))
+        qFatal("the built verse file is missing");
+    QFile out(folder + QStringLiteral("/qor"));
+    if (!out.open(QIODevice::WriteOnly))
+        qFatal("cannot write the fixture verse file");
+    VerseRecord v;
+    while (reader.Next(v) && v.SurahNo.toInt() <= lastSurah) {
+        v.Tafsir1 = fixtureTafsir1(v);
+        v.Tafsir2 = v.SurahNo == u"2" && v.AyahNo == u"3" ? QString() : fixtureTafsir2(v);
+        for (int i = 0; i < VerseRecord::kLineCount; ++i)
+            out.write(cp1256::encode(v.line(i)) + "\r\n");
+    }
 }
