@@ -5,7 +5,9 @@
 #include "orvanta/shell/picture_box.h"
 #include "orvanta/shell/picture_button.h"
 #include "orvanta/shell/shared_pictures.h"
+#include "orvanta/shell/tafsir_tab.h"
 #include "orvanta/shell/text_box.h"
+#include "orvanta/store/surah_table.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -64,22 +66,24 @@ void createTafsirArea(QWidget* form, BrowserControls& c) {
     c.Picture10->SetBackColor(Qt::white);
     c.Picture10->hide();
     const QString tips[2] = {QStringLiteral("تفسير الجلالين"), QStringLiteral("التفسير الميسر")};
-    for (int i = 0; i < 2; ++i) {
-        c.Pic[i] = Place(new PictureBox(c.Picture10), i == 0 ? "Pic(0)" : "Pic(1)",
-                         {i == 0 ? 5160.0 : 3420.0, 0, 1500, 450});
-        c.Pic[i]->setToolTip(tips[i]);
-        c.Pic[i]->setCursor(Qt::PointingHandCursor);
-    }
     c.Text2[0] = tafsirPane(c.Picture10, "Text2(0)", tips[0], QColor(226, 243, 226), kDarkGreen);
     c.Text2[1] = tafsirPane(c.Picture10, "Text2(1)", tips[1], kDarkGreen, Qt::white);
     c.Text2[1]->hide();
     c.Label6 = label(c.Picture10, "Label6", {120, 150, 1740, 270}, QString());
     c.Label6->setFont(ControlFont(QStringLiteral("Arial"), 11.25, true));
     SetControlColours(c.Label6, Qt::white, Qt::red);
-    c.Label3_0 = label(c.Picture10, "Label3(0)", {1560, 80, 1665, 360}, QString());
+    // As wide as the 3010 twips the layout centres, as on the results window:
+    // the tafsir names need that much in the fonts this program shows them in.
+    c.Label3_0 = label(c.Picture10, "Label3(0)", {1560, 80, 3010, 360}, QString());
     c.Label3_0->setAlignment(Qt::AlignCenter);
     c.Label3_0->setFont(ControlFont(QStringLiteral("Arial"), 15.75, true));
     SetControlColours(c.Label3_0, Qt::white, kDarkGreen);
+    // The tabs lie over the panes' top edge and the captions.
+    for (int i = 0; i < 2; ++i) {
+        c.Pic[i] =
+            CreateTafsirTab(c.Picture10, i == 0 ? "Pic(0)" : "Pic(1)", i == 0 ? 5160 : 3420,
+                            tips[i], i == 0 ? pictures::TafsirTab1() : pictures::TafsirTab2());
+    }
 }
 
 void createPictureButtons(BrowserControls& c) {
@@ -122,7 +126,12 @@ void createChoicePanel(QWidget* form, BrowserControls& c) {
         c.Combo4->addItem(QString::number(page));
     c.Combo4->setCurrentText(QStringLiteral("1"));
     c.Label8 = label(panel, "Label8", {1680, 240, 1095, 255}, QStringLiteral("بحث بالصفحة"));
-    c.Combo1 = EditableCombo(panel, "Combo1", {3150, 75, 1335, 315}, QStringLiteral("حدد السورة"));
+    c.Combo1 = EditableCombo(panel, "Combo1", {3150, 75, 1335, 315}, QString());
+    for (int surahNo = 1; surahNo <= kSurahCount; ++surahNo)
+        c.Combo1->addItem(QString::fromUtf16(surahRow(surahNo)->name));
+    // No surah is chosen until the user picks one.
+    c.Combo1->setCurrentIndex(-1);
+    c.Combo1->setEditText(QStringLiteral("حدد السورة"));
     c.Combo2 = EditableCombo(panel, "Combo2", {3150, 427, 750, 315}, QString());
     c.Combo3 = EditableCombo(panel, "Combo3", {3150, 780, 735, 315}, QString());
     c.Label1 = label(panel, "Label1", {3960, 480, 510, 195}, QStringLiteral("من الآية"));

@@ -1,9 +1,13 @@
 #include "orvanta/browser/browser_window.h"
 
+#include "common/rounding.h"
 #include "common/twips_geometry.h"
 #include "orvanta/browser/back_to_results.h"
 #include "orvanta/browser/browser_layout.h"
+#include "orvanta/browser/build_runner.h"
 #include "orvanta/browser/page_view.h"
+#include "orvanta/browser/range_view.h"
+#include "orvanta/browser/verse_index.h"
 #include "orvanta/shell/apply_display_font.h"
 #include "orvanta/shell/font_dialog.h"
 #include "orvanta/shell/font_settings.h"
@@ -39,8 +43,15 @@ BrowserWindow::BrowserWindow(QWidget* parent) : QWidget(parent) {
     const double perPixel = twipsPerPixel(this);
     resize(qRound(kDesignWidth / perPixel), qRound(kDesignHeight / perPixel));
 
-    pageView_ = new PageView(this);
+    builds_ = new BuildRunner(this);
+    pageView_ = new PageView(this, builds_);
+    verseIndex_ = new VerseIndex(this, builds_);
+    rangeView_ = new RangeView(this, builds_, verseIndex_);
     connect(c_.Combo4, &QComboBox::activated, pageView_, &PageView::ShowChosenPage);
+    connect(c_.Combo1, &QComboBox::activated, rangeView_, &RangeView::Combo1_Click);
+    connect(c_.Combo2, &QComboBox::activated, rangeView_, &RangeView::Combo2_Click);
+    connect(c_.Picture2[3], &PictureBox::clicked, c_.Command4, &QPushButton::click);
+    connect(c_.Command4, &QPushButton::clicked, rangeView_, &RangeView::Command4_Click);
     connect(new ActivationWatcher(this), &ActivationWatcher::activated, this,
             &BrowserWindow::Form_Activate);
     connect(c_.Picture2_0, &PictureBox::mouseMoved, this, [this] { Picture2_MouseMove(0); });
@@ -64,6 +75,18 @@ double BrowserWindow::ScaleHeight() const {
     return height() * twipsPerPixel(this);
 }
 
+float BrowserWindow::MatchCount() const {
+    return rangeView_->MatchCount();
+}
+
+void BrowserWindow::MU_1(double X, double Y, double W, double H) {
+    const double perPixel = twipsPerPixel(this);
+    const double left = x() * perPixel;
+    const double top = y() * perPixel;
+    QCursor::setPos(int(roundHalfEven((left + X + W / 2 + 60) / perPixel)),
+                    int(roundHalfEven((top + Y + H / 2 + 360) / perPixel)));
+}
+
 void BrowserWindow::ApplyTextFont() {
     ApplyDisplayFont(c_.Text1, FontSettings(), FontErrorStyle::StopAndFallBack);
 }
@@ -76,7 +99,9 @@ void BrowserWindow::Form_Load() {
 }
 
 void BrowserWindow::Form_Activate() {
-    if (c_.List1->count() < 1)
+    // A running build lays the window out itself; it must not find its text
+    // hidden when it ends.
+    if (c_.List1->count() < 1 && !builds_->Running())
         SetInitialState();
     BackToResults = 0;
     LoadFontSettings();

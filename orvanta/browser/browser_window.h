@@ -5,13 +5,16 @@
 #include <QPointer>
 #include <QWidget>
 
+class BuildRunner;
 class FontDialog;
 class PageView;
+class RangeView;
+class VerseIndex;
 
 // The Mushaf browser (Form2): a choice panel over the page text, the verse
 // index and the tafsir area. It opens in its initial state, with the panel
-// centred; choosing a page in Combo4 slides the panel to the top and shows
-// the page.
+// centred; choosing a page in Combo4, or a surah's verse range and "بحث",
+// slides the panel to the top and shows the page or the range.
 class BrowserWindow : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +35,22 @@ public:
     void ApplyTextFont();
 
     PageView* Pages() const { return pageView_; }
+    RangeView* Ranges() const { return rangeView_; }
+    // Runs the page and range builds one at a time.
+    BuildRunner* Builds() const { return builds_; }
+
+    // The verses found by the running or last range build.
+    float MatchCount() const;
+
+    // The resize rules, for the window's size now.
+    void Form_Resize();
+
+    // Moves the mouse pointer to the middle of an area of the window given in
+    // twips, shifted as the window's frame is: to the screen pixel
+    // ((left + X + W / 2 + 60) / twips per pixel, (top + Y + H / 2 + 360) /
+    // twips per pixel), rounded half to even, where left and top are the
+    // window's position in twips.
+    void MU_1(double X, double Y, double W, double H);
 
     // The format command (Command1, the button "تنسيق"): the font options
     // dialog, owned by this window, and the pointer moved off the button. The
@@ -48,14 +67,16 @@ protected:
 private:
     void Form_Load();
     void Form_Activate();
-    void Form_Resize();
     void SetInitialState();
     // The pointer over the panel (k = 0) or over picture button k.
     void Picture2_MouseMove(int k);
 
     BrowserControls c_;
     quint8 viewMode_ = 0;
+    BuildRunner* builds_ = nullptr;
     PageView* pageView_ = nullptr;
+    VerseIndex* verseIndex_ = nullptr;
+    RangeView* rangeView_ = nullptr;
     QPointer<FontDialog> fontDialog_;
     QPointer<QWidget> resultsVerseBox_;
 };

@@ -3,6 +3,7 @@
 #include "common/numeric_value.h"
 #include "common/twips_geometry.h"
 #include "orvanta/browser/browser_window.h"
+#include "orvanta/browser/build_runner.h"
 #include "orvanta/browser/page_text.h"
 #include "orvanta/shell/font_settings.h"
 #include "orvanta/shell/picture_box.h"
@@ -10,7 +11,6 @@
 #include "orvanta/store/verse_file.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
@@ -24,39 +24,35 @@ constexpr double kSlideStep = 24; // twips per step
 
 } // namespace
 
-PageView::PageView(BrowserWindow* window) : QObject(window), window_(window) {}
+PageView::PageView(BrowserWindow* window, BuildRunner* builds)
+    : QObject(window), window_(window), builds_(builds) {}
 
 void PageView::ShowChosenPage() {
-    if (building_) {
-        chosenAgain_ = true;
-        return;
-    }
+    builds_->Run([this] { build(); });
+}
+
+void PageView::build() {
+    QPointer<PageView> alive(this);
     building_ = true;
-    QPointer<QObject> alive(this);
     const BrowserControls& c = window_->Controls();
     window_->SetViewMode(1);
     if (const double w = window_->ScaleWidth() - 6; w >= 0)
         setTwipsWidth(c.Text1, w);
-    slide();
+    const bool slid = slide();
     if (!alive)
-        return;
-    showPage();
+        return; // the window went away while the slide yielded
+    if (slid)
+        showPage();
     building_ = false;
 }
 
-void PageView::slide() {
-    QPointer<QObject> alive(this);
+bool PageView::slide() {
     const BrowserControls& c = window_->Controls();
     QElapsedTimer clock;
     clock.start();
     do {
-        QCoreApplication::processEvents();
-        if (!alive)
-            return;
-        if (chosenAgain_) {
-            chosenAgain_ = false;
-            clock.restart();
-        }
+        if (!builds_->Yield())
+            return false;
         const double top = twipsGeometry(c.Picture2_0).top();
         if (top > kSlideStop)
             setTwipsTop(c.Picture2_0, top - kSlideStep);
@@ -67,6 +63,7 @@ void PageView::slide() {
         c.Text2[0]->SetText(QString());
         c.Text2[1]->SetText(QString());
     } while (clock.elapsed() < kSlideMilliseconds);
+    return true;
 }
 
 void PageView::showPage() {

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class BrowserWindow;
+class BuildRunner;
 
 // The page view of the browser: a page chosen in Combo4 slides the choice
 // panel to the top, clears every text of the window, and shows the page's
@@ -10,20 +11,22 @@ class BrowserWindow;
 class PageView : public QObject {
     Q_OBJECT
 public:
-    explicit PageView(BrowserWindow* window);
+    PageView(BrowserWindow* window, BuildRunner* builds);
 
-    // The page build. The slide lets the window handle events for 0.4 s; a
-    // page chosen meanwhile starts the slide's time again, and only the page
-    // Combo4 names when the slide ends is read and shown, once.
+    // The page build, run by the window's build runner. The slide lets the
+    // window handle events for 0.4 s; a page chosen meanwhile breaks this
+    // build off and starts its own slide, so only the page Combo4 names when
+    // a slide ends is read and shown, once.
     void ShowChosenPage();
 
     bool IsBuilding() const { return building_; }
 
 private:
-    void slide();
+    void build();
+    bool slide();
     void showPage();
 
     BrowserWindow* window_;
+    BuildRunner* builds_;
     bool building_ = false;
-    bool chosenAgain_ = false;
 };

@@ -1,4 +1,5 @@
 #include "../shell/font_file.h"
+#include "browser_driving.h"
 #include "common/twips_geometry.h"
 #include "orvanta/browser/back_to_results.h"
 #include "orvanta/browser/browser_window.h"
@@ -12,7 +13,6 @@
 #include "support/typing.h"
 #include "verses.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCursor>
 #include <QElapsedTimer>
@@ -28,17 +28,7 @@ namespace {
 
 // Picks a page from Combo4's drop-down list with the mouse, as a user does.
 void chooseFromList(QComboBox* combo, int page) {
-    combo->showPopup();
-    QAbstractItemView* list = combo->view();
-    const QModelIndex entry = list->model()->index(page - 1, 0);
-    list->scrollTo(entry);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
-}
-
-void showActive(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    chooseEntry(combo, page - 1);
 }
 
 } // namespace
@@ -69,6 +59,8 @@ private slots:
     void hover();
     void formatCommand_data();
     void formatCommand();
+    void pointerToAnArea_data();
+    void pointerToAnArea();
 
 private:
     std::unique_ptr<BrowserWindow> window_;
@@ -383,11 +375,6 @@ void TestBrowserWindow::activationReturnsToTheInitialState() {
 void TestBrowserWindow::hover() {
     showActive(*window_);
     PictureButton* const* b = c_->Picture2;
-    auto moveOver = [](QWidget* w) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
-    };
     moveOver(b[1]);
     QVERIFY(b[1]->IsRaised());
     moveOver(b[3]);
@@ -434,6 +421,29 @@ void TestBrowserWindow::formatCommand() {
         QCOMPARE(box->font().pointSizeF(), 21.0);
     }
     dialog->close();
+}
+
+void TestBrowserWindow::pointerToAnArea_data() {
+    QTest::addColumn<QPoint>("windowAt"); // pixels
+    QTest::addColumn<QRectF>("area");     // twips
+    QTest::addColumn<QPoint>("pointer");
+    // (600 + 547.5 + 60) / 15 = 80.5 and (240 + 157.5 + 360) / 15 = 50.5:
+    // halves go to the even neighbour.
+    QTest::newRow("Combo4, window at 0, 0")
+        << QPoint(0, 0) << QRectF(600, 240, 1095, 315) << QPoint(80, 50);
+    QTest::newRow("halves up to even")
+        << QPoint(0, 0) << QRectF(615, 255, 1095, 315) << QPoint(82, 52);
+    QTest::newRow("window at 100, 50")
+        << QPoint(100, 50) << QRectF(600, 240, 1095, 315) << QPoint(180, 100);
+    QTest::newRow("no size") << QPoint(20, 10) << QRectF(900, 1140, 0, 0) << QPoint(84, 110);
+}
+
+void TestBrowserWindow::pointerToAnArea() {
+    QFETCH(QPoint, windowAt);
+    QFETCH(QRectF, area);
+    window_->move(windowAt);
+    window_->MU_1(area.x(), area.y(), area.width(), area.height());
+    QTEST(QCursor::pos(), "pointer");
 }
 
 QTEST_MAIN(TestBrowserWindow)

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "orvanta/browser/browser_controls.h"
+#include "orvanta/shell/picture_button.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTest>
+#include <QWidget>
+
+// Driving the browser as a user does.
+
+// Picks an entry, counted from 0, from a combo box's drop-down list with the
+// mouse.
+inline void chooseEntry(QComboBox* combo, int index) {
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    const QModelIndex entry = list->model()->index(index, 0);
+    list->scrollTo(entry);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
+}
+
+inline void showActive(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// The mouse moved over a widget, no button pressed.
+inline void moveOver(QWidget* w) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+}
+
+// Clicks an entry of a list box, counted from 0.
+inline void clickEntry(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+// Chooses a surah (from 1) and, when given, a first verse and a last verse
+// by their numbers; presses "بحث" then, which returns once the build is over.
+inline void buildRange(const BrowserControls& c, int surah, int first = 0, int last = 0) {
+    chooseEntry(c.Combo1, surah - 1);
+    if (first > 0)
+        chooseEntry(c.Combo2, first - 1);
+    if (last > 0)
+        chooseEntry(c.Combo3, last - first - 1);
+    QTest::mouseClick(c.Picture2[3], Qt::LeftButton, {}, QPoint(2, 2));
+}
