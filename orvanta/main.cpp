@@ -1,5 +1,5 @@
-#include "orvanta/browser/browser_window.h"
 #include "orvanta/shell/font_substitutions.h"
+#include "orvanta/shell/window_flow.h"
 
 #include <QApplication>
 
@@ -9,8 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication::setLayoutDirection(Qt::RightToLeft);
     InstallFontSubstitutions();
 
-    BrowserWindow browser;
-    browser.show();
-    browser.activateWindow();
+    WindowFlow windows;
+    windows.Start();
     return app.exec();
 }

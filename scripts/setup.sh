@@ -12,7 +12,7 @@ packages="
     qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev libx11-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-hosny-amiri fonts-noto-core fonts-dejavu-core
-    xvfb xauth
+    xvfb xauth desktop-file-utils
     libreoffice-writer libreoffice-dev
     desktop-file-utils hicolor-icon-theme
 "
@@ -51,3 +51,16 @@ if [ "$(id -u)" = 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; th
     runuser -u "$SUDO_USER" -- env -u XDG_DATA_HOME HOME="$home" \
         "$root/scripts/desktop-entries.sh" --build "$build"
 fi
+
+# A Debian desktop has no program for web archives (.mht) such as Orvanta's
+# help: this desktop entry hands them to orvanta-help-viewer, which shows the
+# page in the web browser. It is no default for the type, so a program the
+# user has chosen for web archives keeps them.
+if [ "$(id -u)" = 0 ]; then
+    apps=/usr/local/share/applications
+else
+    apps=${XDG_DATA_HOME:-$HOME/.local/share}/applications
+fi
+mkdir -p "$apps"
+cp "$build/desktop/orvanta-help.desktop" "$apps/orvanta-help.desktop"
+update-desktop-database -q "$apps" || true

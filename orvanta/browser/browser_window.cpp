@@ -5,16 +5,20 @@
 #include "orvanta/browser/browser_layout.h"
 #include "orvanta/browser/page_view.h"
 #include "orvanta/shell/apply_display_font.h"
+#include "orvanta/shell/font_dialog.h"
 #include "orvanta/shell/font_settings.h"
 #include "orvanta/shell/picture_button.h"
+#include "orvanta/shell/program_end.h"
 #include "orvanta/shell/shared_pictures.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/shell/window_activation.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 
 namespace {
 
@@ -43,6 +47,8 @@ BrowserWindow::BrowserWindow(QWidget* parent) : QWidget(parent) {
     for (int k = 1; k <= 3; ++k)
         connect(c_.Picture2[k], &PictureBox::mouseMoved, this,
                 [this, k] { Picture2_MouseMove(k); });
+    connect(c_.Command1, &QPushButton::clicked, this, &BrowserWindow::Command1_Click);
+    connect(c_.Picture2[2], &PictureBox::clicked, c_.Command1, &QPushButton::click);
     c_.Label7->setMouseTracking(true);
     c_.Label7->installEventFilter(this);
 
@@ -94,6 +100,12 @@ void BrowserWindow::Picture2_MouseMove(int k) {
         c_.Picture2[k]->ShowHotFace();
 }
 
+FontDialog* BrowserWindow::Command1_Click() {
+    FontDialog* dialog = ShowFontDialog(fontDialog_, this, {resultsVerseBox_, c_.Text1});
+    QCursor::setPos(QCursor::pos() + QPoint(50, 50));
+    return dialog;
+}
+
 void BrowserWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
@@ -102,7 +114,7 @@ void BrowserWindow::resizeEvent(QResizeEvent* event) {
 void BrowserWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     if (BackToResults == 0)
-        QCoreApplication::quit();
+        EndProgram();
 }
 
 bool BrowserWindow::eventFilter(QObject* watched, QEvent* event) {

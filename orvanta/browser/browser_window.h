@@ -2,8 +2,10 @@
 
 #include "orvanta/browser/browser_controls.h"
 
+#include <QPointer>
 #include <QWidget>
 
+class FontDialog;
 class PageView;
 
 // The Mushaf browser (Form2): a choice panel over the page text, the verse
@@ -31,6 +33,13 @@ public:
 
     PageView* Pages() const { return pageView_; }
 
+    // The format command (Command1, the button "تنسيق"): the font options
+    // dialog, owned by this window, and the pointer moved off the button. The
+    // dialog sets this window's verse box and the results window's, once
+    // that window has handed its box over.
+    FontDialog* Command1_Click();
+    void SetResultsVerseBox(QWidget* form1Text1) { resultsVerseBox_ = form1Text1; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -47,4 +56,6 @@ private:
     BrowserControls c_;
     quint8 viewMode_ = 0;
     PageView* pageView_ = nullptr;
+    QPointer<FontDialog> fontDialog_;
+    QPointer<QWidget> resultsVerseBox_;
 };

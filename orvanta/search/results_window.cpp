@@ -1,6 +1,7 @@
 #include "orvanta/search/results_window.h"
 
 #include "common/twips_geometry.h"
+#include "orvanta/search/copy_commands.h"
 #include "orvanta/search/find_dialog.h"
 #include "orvanta/search/matching_walk.h"
 #include "orvanta/search/result_entries.h"
@@ -8,9 +9,12 @@
 #include "orvanta/search/search_state.h"
 #include "orvanta/search/word_search.h"
 #include "orvanta/shell/apply_display_font.h"
+#include "orvanta/shell/desktop_keyboard.h"
+#include "orvanta/shell/font_dialog.h"
 #include "orvanta/shell/font_settings.h"
 #include "orvanta/shell/message_box.h"
 #include "orvanta/shell/picture_box.h"
+#include "orvanta/shell/program_end.h"
 #include "orvanta/shell/shared_pictures.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/shell/window_activation.h"
@@ -19,7 +23,6 @@
 #include "orvanta/store/verse_file.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
@@ -76,8 +79,10 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QMainWindow(parent) {
     c_ = CreateResultsControls(area_);
     menu_ = CreateResultsMenu(this);
 
-    connect(menu_.en, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(menu_.en, &QAction::triggered, this, [] { EndProgram(); });
     connect(menu_.fik, &QAction::triggered, this, &ResultsWindow::ShowFindDialog);
+    copy_ = new CopyCommands(this, DesktopKeyboardLayouts());
+    ConnectCommand(menu_.tnsek, [this] { ShowFontDialog(); });
     connect(new ActivationWatcher(this), &ActivationWatcher::activated, this,
             &ResultsWindow::Form_Activate);
     connect(c_.List1, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -243,6 +248,10 @@ void ResultsWindow::ConnectCommand(QAction* item, std::function<void()> command)
     });
 }
 
+FontDialog* ResultsWindow::ShowFontDialog() {
+    return ::ShowFontDialog(fontDialog_, this, {c_.Text1, browserVerseBox_});
+}
+
 QPixmap ResultsWindow::BackgroundTexture() const {
     return c_.Picture1->pixmap();
 }
@@ -250,7 +259,7 @@ QPixmap ResultsWindow::BackgroundTexture() const {
 void ResultsWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     if (!menu_.en->isEnabled())
-        QCoreApplication::quit();
+        EndProgram();
 }
 
 bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {

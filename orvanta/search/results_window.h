@@ -8,7 +8,9 @@
 #include <QStringList>
 #include <functional>
 
+class CopyCommands;
 class FindDialog;
+class FontDialog;
 
 // The results window (Form1), the main-menu window of the Mushaf reader. It
 // lists the hits of the last word search, shows the current one with both
@@ -54,6 +56,14 @@ public:
     // The background texture the program's windows and panels are tiled with.
     QPixmap BackgroundTexture() const;
 
+    CopyCommands* Copy() const { return copy_; }
+
+    // The font options dialog (tnsek), owned by this window. It sets this
+    // window's verse box and the browser's, once the browser has handed its
+    // box over.
+    FontDialog* ShowFontDialog();
+    void SetBrowserVerseBox(QWidget* form2Text1) { browserVerseBox_ = form2Text1; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,4 +80,7 @@ private:
     ResultsMenu menu_;
     QWidget* area_ = nullptr;
     QPointer<FindDialog> find_;
+    CopyCommands* copy_ = nullptr;
+    QPointer<FontDialog> fontDialog_;
+    QPointer<QWidget> browserVerseBox_;
 };

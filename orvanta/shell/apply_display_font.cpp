@@ -6,17 +6,15 @@
 namespace {
 
 bool setFamily(QWidget* box, const QString& name) {
-    QFont font = box->font();
-    font.setFamily(name);
-    box->setFont(font);
+    SetFontName(box, name);
     return true;
 }
 
-bool setSize(QWidget* box, double points) {
-    if (!IsFontSizeUsable(points))
+bool setSize(QWidget* box, std::optional<double> points) {
+    if (!points || !IsFontSizeUsable(*points))
         return false;
     QFont font = box->font();
-    font.setPointSizeF(points);
+    font.setPointSizeF(*points);
     box->setFont(font);
     return true;
 }
@@ -33,13 +31,26 @@ bool setBold(QWidget* box, const QString& text) {
 
 } // namespace
 
+void SetFontName(QWidget* textBox, const QString& name) {
+    QFont font = textBox->font();
+    font.setFamily(name);
+    textBox->setFont(font);
+}
+
 bool ApplyDisplayFont(QWidget* textBox, const FontSettingsValues& settings, FontErrorStyle style) {
+    // The size goes through single precision, as the text box keeps it.
+    return ApplyDisplayFont(textBox, settings.DisplayFontName,
+                            static_cast<float>(settings.DisplayFontSize), settings.DisplayFontBold,
+                            style);
+}
+
+bool ApplyDisplayFont(QWidget* textBox, const QString& name, std::optional<double> points,
+                      const QString& bold, FontErrorStyle style) {
     const std::function<bool()> steps[] = {
         [&] { return setFamily(textBox, kFallbackFontName); },
-        [&] { return setFamily(textBox, settings.DisplayFontName); },
-        // The size goes through single precision, as the text box keeps it.
-        [&] { return setSize(textBox, static_cast<float>(settings.DisplayFontSize)); },
-        [&] { return setBold(textBox, settings.DisplayFontBold); },
+        [&] { return setFamily(textBox, name); },
+        [&] { return setSize(textBox, points); },
+        [&] { return setBold(textBox, bold); },
     };
     bool allDone = true;
     for (const auto& step : steps) {

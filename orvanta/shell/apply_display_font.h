@@ -2,6 +2,8 @@
 
 #include "orvanta/shell/font_settings.h"
 
+#include <optional>
+
 class QWidget;
 
 // What a window does when a step of applying the display font fails.
@@ -18,5 +20,13 @@ enum class FontErrorStyle {
 // text box can take it (IsFontSizeUsable), bold when its text is not a flag
 // (BoldFlag). Returns whether every step succeeded.
 bool ApplyDisplayFont(QWidget* textBox, const FontSettingsValues& settings, FontErrorStyle style);
+
+// The same four steps with a size that may be missing, as a size typed into
+// the font dialog is when it is no number: then the size step fails.
+bool ApplyDisplayFont(QWidget* textBox, const QString& name, std::optional<double> points,
+                      const QString& bold, FontErrorStyle style);
+
+// Sets only the name of a text box's font.
+void SetFontName(QWidget* textBox, const QString& name);
 
 inline const QString kFallbackFontName = QStringLiteral("MS Sans Serif");

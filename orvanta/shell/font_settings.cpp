@@ -5,6 +5,7 @@
 #include "orvanta/store/user_files.h"
 
 #include <QFile>
+#include <QSaveFile>
 
 namespace {
 
@@ -52,6 +53,26 @@ FontSettingsValues ReadFontSettings(const QString& path) {
         values.DisplayFontBold = lines[2];
     }
     return values;
+}
+
+bool WriteFontSettings(const QString& path, const QString& name, const QString& size,
+                       const QString& bold) {
+    MakeFolderFor(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QString lines = name + QStringLiteral("\r\n") + size + QStringLiteral("\r\n") + bold +
+                          QStringLiteral("\r\n");
+    file.write(cp1256::encode(lines));
+    return file.commit();
+}
+
+std::optional<float> FontSizeValue(QStringView text) {
+    bool ok = false;
+    const float points = text.trimmed().toFloat(&ok);
+    if (!ok)
+        return std::nullopt;
+    return points;
 }
 
 std::optional<bool> BoldFlag(QStringView text) {

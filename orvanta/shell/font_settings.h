@@ -26,6 +26,17 @@ void LoadFontSettings();
 // group's name has already been taken, its size and bold have not.
 FontSettingsValues ReadFontSettings(const QString& path);
 
+// Replaces the font file with one group of three lines: the name and the
+// size as given, and the bold line ("True" or "False"). The folder is made
+// first; the file is replaced whole or not at all. False when it could not
+// be written.
+bool WriteFontSettings(const QString& path, const QString& name, const QString& size,
+                       const QString& bold);
+
+// A typed font size as a number of points, in single precision: blanks
+// around it allowed, a fraction too. No value for text that is no number.
+std::optional<float> FontSizeValue(QStringView text);
+
 // The bold line read as a flag: "True" or "False" in any letter case, blanks
 // around allowed. Anything else has no value, and applying it fails.
 std::optional<bool> BoldFlag(QStringView text);

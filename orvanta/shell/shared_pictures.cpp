@@ -72,4 +72,20 @@ QPixmap BarEndLeft() {
     return load(QStringLiteral("bar-end-left.png"));
 }
 
+QPixmap BrowseIcon() {
+    return load(QStringLiteral("icon-browse.png"));
+}
+
+QPixmap StartArtwork() {
+    return load(QStringLiteral("start-artwork.png"));
+}
+
+QPixmap AboutEmblem() {
+    return load(QStringLiteral("about-emblem.png"));
+}
+
+QPixmap AboutBand() {
+    return load(QStringLiteral("about-band.png"));
+}
+
 } // namespace pictures

@@ -4,6 +4,7 @@
 #include "orvanta/browser/browser_window.h"
 #include "orvanta/browser/page_text.h"
 #include "orvanta/browser/page_view.h"
+#include "orvanta/shell/font_dialog.h"
 #include "orvanta/shell/font_substitutions.h"
 #include "orvanta/shell/picture_button.h"
 #include "orvanta/shell/text_box.h"
@@ -13,6 +14,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +67,8 @@ private slots:
     void pageTextCentred();
     void activationReturnsToTheInitialState();
     void hover();
+    void formatCommand_data();
+    void formatCommand();
 
 private:
     std::unique_ptr<BrowserWindow> window_;
@@ -397,6 +401,39 @@ void TestBrowserWindow::hover() {
     moveOver(c_->Picture2_0);
     for (int i = 1; i <= 3; ++i)
         QVERIFY(!b[i]->IsRaised());
+}
+
+void TestBrowserWindow::formatCommand_data() {
+    QTest::addColumn<int>("part"); // 0 the button, 1 its caption, 2 its icon
+    QTest::newRow("button") << 0;
+    QTest::newRow("caption") << 1;
+    QTest::newRow("icon") << 2;
+}
+
+void TestBrowserWindow::formatCommand() {
+    QFETCH(int, part);
+    showActive(*window_);
+    TextBox resultsText1;
+    window_->SetResultsVerseBox(&resultsText1);
+    writeFontFile({"Simplified Arabic", "21", "True"});
+    PictureButton* format = c_->Picture2[2];
+    QWidget* parts[] = {format, format->Caption(), format->Icon()};
+    const QPoint pointer(200, 150);
+    QCursor::setPos(pointer);
+    QTest::mouseClick(parts[part], Qt::LeftButton, {}, QPoint(2, 2));
+
+    auto* dialog = window_->findChild<FontDialog*>(QStringLiteral("tnsek_1"));
+    QVERIFY(dialog);
+    QCOMPARE(dialog->parentWidget(), window_.get());
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(QCursor::pos(), pointer + QPoint(50, 50));
+    // Bold on: opening applied the settings to both verse boxes.
+    for (const QWidget* box :
+         {static_cast<QWidget*>(c_->Text1), static_cast<QWidget*>(&resultsText1)}) {
+        QCOMPARE(box->font().family(), QStringLiteral("Simplified Arabic"));
+        QCOMPARE(box->font().pointSizeF(), 21.0);
+    }
+    dialog->close();
 }
 
 QTEST_MAIN(TestBrowserWindow)

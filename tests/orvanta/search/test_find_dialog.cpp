@@ -525,6 +525,8 @@ void TestFindDialog::duringASearch() {
     QFETCH(bool, diacritics);
     QFETCH(QString, status);
     const ResultsControls& r = form1_->Controls();
+    // The copy command of the menu confirms with a message box.
+    MessageBoxWatcher boxes;
     int copies = 0;
     form1_->ConnectCommand(form1_->Menu().coa, [&copies] { ++copies; });
     type(QStringLiteral("يوسف"));
@@ -601,8 +603,11 @@ void TestFindDialog::duringASearch() {
     checkResults(expectedHits(request));
     QVERIFY(r.Text1->Text() != shown);
     QCOMPARE(r.List1->currentRow(), 0);
+    QVERIFY(boxes.seen().isEmpty());
     form1_->Menu().coa->trigger();
     QCOMPARE(copies, 1);
+    QCOMPARE(boxes.seen().size(), 1);
+    QCOMPARE(boxes.seen().first().title, QStringLiteral("Orvanta"));
 }
 
 void TestFindDialog::fromTheMenu() {

@@ -4,6 +4,7 @@
 #include "orvanta/search/results_file_writer.h"
 #include "orvanta/search/results_window.h"
 #include "orvanta/search/search_state.h"
+#include "orvanta/shell/font_dialog.h"
 #include "orvanta/shell/font_substitutions.h"
 #include "orvanta/shell/picture_box.h"
 #include "orvanta/shell/text_box.h"
@@ -90,6 +91,7 @@ private slots:
     void closingEndsTheProgram_data();
     void closingEndsTheProgram();
     void connectedCommand();
+    void fontDialogFromTheMenu();
 
 private:
     void fill(const QList<VerseRecord>& hits);
@@ -184,22 +186,22 @@ void TestResultsWindow::menu_data() {
                         << "النسخ" << QKeySequence() << true;
     QTest::newRow("coa") << "coa"
                          << "co"
-                         << "نسخ الآية" << ctrl(Qt::Key_C) << false;
+                         << "نسخ الآية" << ctrl(Qt::Key_C) << true;
     QTest::newRow("cot") << "cot"
                          << "co"
-                         << "نسخ الآية و تفسيرها" << ctrl(Qt::Key_S) << false;
+                         << "نسخ الآية و تفسيرها" << ctrl(Qt::Key_S) << true;
     QTest::newRow("com") << "com"
                          << "co"
                          << "نسخ المحدد" << QKeySequence() << true;
     QTest::newRow("cop_2") << "cop_2"
                            << "com"
-                           << "الآيات فقط" << ctrl(Qt::Key_D) << false;
+                           << "الآيات فقط" << ctrl(Qt::Key_D) << true;
     QTest::newRow("cop_3") << "cop_3"
                            << "com"
-                           << "الآيات وتفسيرها" << ctrl(Qt::Key_E) << false;
+                           << "الآيات وتفسيرها" << ctrl(Qt::Key_E) << true;
     QTest::newRow("tnsek") << "tnsek"
                            << ""
-                           << "تنسيق" << QKeySequence() << false;
+                           << "تنسيق" << QKeySequence() << true;
     QTest::newRow("hel") << "hel"
                          << ""
                          << "مساعدة" << QKeySequence() << true;
@@ -478,11 +480,33 @@ void TestResultsWindow::closingEndsTheProgram() {
 
 void TestResultsWindow::connectedCommand() {
     int runs = 0;
-    QAction* coa = window_->Menu().coa;
-    window_->ConnectCommand(coa, [&runs] { ++runs; });
-    QVERIFY(coa->isEnabled());
-    coa->trigger();
+    QAction item;
+    item.setEnabled(false);
+    window_->ConnectCommand(&item, [&runs] { ++runs; });
+    QVERIFY(item.isEnabled());
+    item.trigger();
     QCOMPARE(runs, 1);
+}
+
+void TestResultsWindow::fontDialogFromTheMenu() {
+    showActive(*window_);
+    TextBox browserText1;
+    window_->SetBrowserVerseBox(&browserText1);
+    writeFontFile({"Andalus", "19", "True"});
+    window_->Menu().tnsek->trigger();
+    auto* dialog = window_->findChild<FontDialog*>(QStringLiteral("tnsek_1"));
+    QVERIFY(dialog);
+    QCOMPARE(dialog->parentWidget(), window_.get());
+    QVERIFY(dialog->isVisible());
+    // Opening it with bold on applied the settings to both verse boxes.
+    for (const QWidget* box :
+         {static_cast<QWidget*>(c_->Text1), static_cast<QWidget*>(&browserText1)}) {
+        QCOMPARE(box->font().family(), QStringLiteral("Andalus"));
+        QCOMPARE(box->font().pointSizeF(), 19.0);
+    }
+    // Chosen again while open: the same dialog.
+    window_->Menu().tnsek->trigger();
+    QCOMPARE(window_->findChildren<FontDialog*>().size(), 1);
 }
 
 QTEST_MAIN(TestResultsWindow)

@@ -1,6 +1,7 @@
 #include "font_file.h"
 #include "orvanta/shell/font_settings.h"
 
+#include <QDir>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -15,6 +16,10 @@ private slots:
     void emptyFile();
     void boldFlag_data();
     void boldFlag();
+    void write();
+    void writeWhereNothingCanBeWritten();
+    void fontSizeValue_data();
+    void fontSizeValue();
 };
 
 void TestFontSettings::load_data() {
@@ -111,6 +116,49 @@ void TestFontSettings::boldFlag() {
     QCOMPARE(value.has_value(), flag >= 0);
     if (value)
         QCOMPARE(*value, flag == 1);
+}
+
+void TestFontSettings::write() {
+    // The folder does not exist yet; an older, longer file is replaced whole.
+    QDir(UserDataFolder()).removeRecursively();
+    QVERIFY(WriteFontSettings(FontFilePath(), QStringLiteral("خط عربي"), QStringLiteral("22.5"),
+                              QStringLiteral("True")));
+    writeFontFile({"Tahoma", "18", "False", "Andalus", "30", "True"});
+    QVERIFY(WriteFontSettings(FontFilePath(), QStringLiteral("خط عربي"), QStringLiteral("abc"),
+                              QStringLiteral("False")));
+    QFile file(FontFilePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), cp1256::encode(QStringLiteral("خط عربي\r\nabc\r\nFalse\r\n")));
+    QCOMPARE(ReadFontSettings(FontFilePath()).DisplayFontName, QStringLiteral("خط عربي"));
+}
+
+void TestFontSettings::writeWhereNothingCanBeWritten() {
+    QVERIFY(QDir().mkpath(FontFilePath() + QStringLiteral("/taken")));
+    QVERIFY(!WriteFontSettings(FontFilePath(), QStringLiteral("Tahoma"), QStringLiteral("20"),
+                               QStringLiteral("True")));
+    QVERIFY(QFileInfo(FontFilePath()).isDir());
+    QDir(FontFilePath()).removeRecursively();
+}
+
+void TestFontSettings::fontSizeValue_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isNumber");
+    QTest::addColumn<float>("points");
+    QTest::newRow("whole") << "22" << true << 22.0f;
+    QTest::newRow("fraction") << "22.5" << true << 22.5f;
+    QTest::newRow("blanks around") << " 18 " << true << 18.0f;
+    QTest::newRow("letters") << "abc" << false << 0.0f;
+    QTest::newRow("number then letters") << "22pt" << false << 0.0f;
+    QTest::newRow("empty") << "" << false << 0.0f;
+}
+
+void TestFontSettings::fontSizeValue() {
+    QFETCH(QString, text);
+    QFETCH(bool, isNumber);
+    const std::optional<float> value = FontSizeValue(text);
+    QCOMPARE(value.has_value(), isNumber);
+    if (isNumber)
+        QTEST(*value, "points");
 }
 
 QTEST_GUILESS_MAIN(TestFontSettings)
