@@ -14,6 +14,7 @@ packages="
     fonts-hosny-amiri fonts-noto-core fonts-dejavu-core
     xvfb xauth desktop-file-utils
     libreoffice-writer libreoffice-dev
+    desktop-file-utils hicolor-icon-theme
 "
 
 missing=""
@@ -41,10 +42,14 @@ listen() {
     "$@" || echo "setup: Writer does not listen for Velisar yet; run scripts/writer-listen.sh as that user with LibreOffice closed" >&2
 }
 listen "$root/scripts/writer-listen.sh"
+# Both programs in the desktop's menu, with their icons.
+"$root/scripts/desktop-entries.sh" --build "$build"
 if [ "$(id -u)" = 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; then
     home=$(getent passwd "$SUDO_USER" | cut -d: -f6)
     listen runuser -u "$SUDO_USER" -- env -u XDG_CONFIG_HOME HOME="$home" \
         "$root/scripts/writer-listen.sh"
+    runuser -u "$SUDO_USER" -- env -u XDG_DATA_HOME HOME="$home" \
+        "$root/scripts/desktop-entries.sh" --build "$build"
 fi
 
 # A Debian desktop has no program for web archives (.mht) such as Orvanta's

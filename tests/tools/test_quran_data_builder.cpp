@@ -35,6 +35,8 @@ QByteArray tafsirFile(const std::vector<int>& counts,
             QString line = QStringLiteral("%1|%2|تفسير %1:%2").arg(s).arg(a);
             if (s == 2 && a == 255)
                 line = QStringLiteral("2|255|آية الكرسي | أعظم آية  في  القرآن");
+            if (s == 2 && a == 1)
+                line = QStringLiteral("2|1|قال ﴿الم﴾ ١ و ۲ و ٢٥٥");
             if (edit)
                 line = edit(s, a, line);
             if (!line.isNull())
@@ -148,6 +150,9 @@ void TestQuranDataBuilder::goodImport() {
     QCOMPARE(tafsirOf(qor, 6236, 1), QStringLiteral("تفسير 114:6"));
     const int ayatAlKursi = 7 + 255;
     QCOMPARE(tafsirOf(qor, ayatAlKursi, 1), QStringLiteral("آية الكرسي | أعظم آية في القرآن"));
+    // Arabic-Indic digits and the ornate brackets take the code page's own
+    // digits and parentheses.
+    QCOMPARE(tafsirOf(qor, 1 + 7, 1), QStringLiteral("قال (الم) 1 و 2 و 255"));
     QCOMPARE(qor.count('\n'), 6236 * 8);
     // The finder files do not change with the tafsir.
     QCOMPARE(readBytes(out + QStringLiteral("/Velisar.KRD")),
@@ -183,8 +188,8 @@ void TestQuranDataBuilder::refusedTafsir_data() {
     QTest::newRow("letters for the surah") << file(replaceVerse(1, 3, QStringLiteral("a|3|نص")))
                                            << "3: the sura and aya must be whole numbers";
     QTest::newRow("unencodable character")
-        << file(replaceVerse(1, 4, QStringLiteral("1|4|قال ﴿مالك﴾")))
-        << "4: character U+FD3F cannot be written in code page 1256";
+        << file(replaceVerse(1, 4, QStringLiteral("1|4|قال ٱلله")))
+        << "4: character U+0671 cannot be written in code page 1256";
     QTest::newRow("control character") << file(replaceVerse(1, 5, QStringLiteral("1|5|نص\x0Bآخر")))
                                        << "5: control character U+000B in the text";
     QByteArray notUtf8 = file({});

@@ -23,6 +23,26 @@ bool isDecimal(QStringView s) {
     return true;
 }
 
+// Characters tafsir texts commonly carry that code page 1256 writes another
+// way: Arabic-Indic digits are its ASCII digits (shown as Arabic digits by an
+// Arabic reader), and the ornate Quranic brackets its plain parentheses,
+// opening "﴿" as "(" and closing "﴾" as ")", mirrored in right-to-left text
+// as the ornate ones look.
+QString withCodePageEquivalents(QString text) {
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x0660 && u <= 0x0669)
+            c = QChar(char16_t(u'0' + (u - 0x0660)));
+        else if (u >= 0x06F0 && u <= 0x06F9)
+            c = QChar(char16_t(u'0' + (u - 0x06F0)));
+        else if (u == 0xFD3F)
+            c = QChar(u'(');
+        else if (u == 0xFD3E)
+            c = QChar(u')');
+    }
+    return text;
+}
+
 QString codePoint(QChar c) {
     return QStringLiteral("U+%1").arg(QString::number(c.unicode(), 16).toUpper(), 4, u'0');
 }
@@ -88,7 +108,8 @@ TafsirFile readTafsirFile(const QString& path, const std::vector<int>& surahVers
                                       .arg(seenOnLine[index]));
         seenOnLine[index] = lineNo;
 
-        const QString text = normaliseArabicText(QStringView(line).mid(bar2 + 1));
+        const QString text =
+            withCodePageEquivalents(normaliseArabicText(QStringView(line).mid(bar2 + 1)));
         for (qsizetype c = 0; c < text.size(); ++c)
             if (text[c].unicode() < 0x20 || text[c].unicode() == 0x7F)
                 return refuse(

@@ -87,7 +87,7 @@ bool FakeWordProcessor::setSmartCutPaste(bool on) {
 }
 
 bool FakeWordProcessor::takeSelectionRange() {
-    if (!live())
+    if (!live() || !rangeTakeable)
         return false;
     rangeStart_ = selStart_;
     rangeEnd_ = selEnd_;

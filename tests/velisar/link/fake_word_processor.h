@@ -28,6 +28,7 @@ public:
     bool gone = false;            // every call fails, as after the office quit
     bool fontSizeReadable = true; // false: the selection's size cannot be read
     bool boundsReadable = true;   // false: the selection's bounds cannot be read
+    bool rangeTakeable = true;    // false: the selection is not text (a shape, say)
     int documents = 1;            // open documents
     bool smartCutPaste = true;
     int attachCount = 0;

@@ -100,6 +100,7 @@ private slots:
     void copyAfterInsertionCopiesThePaddedEntry();
     void lostLinkCopiesInstead();
     void noDocumentAtDoubleClickRestsWithoutMinimising();
+    void selectionPlaceGoneCopiesInstead_data();
     void selectionPlaceGoneCopiesInstead();
     void typedSearchStillInsertsAtTheRememberedSelection();
     void boundsOfAnEarlierLookupAreNeverUsed();
@@ -298,18 +299,29 @@ void TestWordProcessorLink::noDocumentAtDoubleClickRestsWithoutMinimising() {
     QCOMPARE(rig.clipboard.text, QStringLiteral("kept"));
 }
 
+void TestWordProcessorLink::selectionPlaceGoneCopiesInstead_data() {
+    QTest::addColumn<bool>("textCut");
+    QTest::addColumn<bool>("rangeTakeable");
+    QTest::newRow("the text where the words were is cut") << true << true;
+    QTest::newRow("no range can be taken of the selection") << false << false;
+}
+
 void TestWordProcessorLink::selectionPlaceGoneCopiesInstead() {
+    QFETCH(bool, textCut);
+    QFETCH(bool, rangeTakeable);
     FakeWordProcessor wp;
     openDocument(wp);
     Rig rig(wp);
     rig.link.Search_4User_Text_In_Quran();
     const QString entry = rig.search.resultText(0);
 
-    // The user cut the text where the words were selected.
-    wp.setDocument(QStringLiteral("قصير"));
+    if (textCut)
+        wp.setDocument(QStringLiteral("قصير"));
+    wp.rangeTakeable = rangeTakeable;
+    const QString document = wp.text();
     rig.window.calls.clear();
     rig.link.QRsult_DblClick();
-    QCOMPARE(wp.text(), QStringLiteral("قصير"));
+    QCOMPARE(wp.text(), document);
     QCOMPARE(rig.clipboard.text, u' ' + entry + u' ');
     QVERIFY(!rig.window.calls.contains(QStringLiteral("Show_Icon_Window")));
 }

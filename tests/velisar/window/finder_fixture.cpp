@@ -17,8 +17,10 @@ void dropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const 
 } // namespace
 
 FinderFixture::FinderFixture(const QString& programFolder)
-    : window(wordProcessor, keyboard,
-             {programFolder, lockDir.filePath(QStringLiteral("velisar.lock"))}) {
+    : FinderFixture(wordProcessor, programFolder) {}
+
+FinderFixture::FinderFixture(WordProcessor& inUse, const QString& programFolder)
+    : window(inUse, keyboard, {programFolder, lockDir.filePath(QStringLiteral("velisar.lock"))}) {
     if (!previousHandler)
         previousHandler = qInstallMessageHandler(dropPlatformNoise);
     wordProcessor.running = false;

@@ -12,6 +12,10 @@
 // file, and an end of program that is only counted.
 struct FinderFixture {
     explicit FinderFixture(const QString& programFolder = QStringLiteral(PROGRAM_DIR));
+    // The same window beside another word processor, a real Writer's link;
+    // the fake is then left unused.
+    explicit FinderFixture(WordProcessor& inUse,
+                           const QString& programFolder = QStringLiteral(PROGRAM_DIR));
 
     // Form_Load, then waits until the window is active.
     bool load();

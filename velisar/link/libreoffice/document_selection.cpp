@@ -115,8 +115,11 @@ void DocumentSelection::paste(const OUString& text) {
     range()->setString(text);
 }
 
-// Sets a Western and a complex-script property in one call: each call makes
-// Writer lay the paragraph out again, which is most of an insertion's cost.
+// Sets a Western and a complex-script property in one call, and only when
+// the range does not hold the value already (text typed or inserted after
+// formatted text takes its format): each change makes Writer lay the
+// paragraph out again, which is most of an insertion's cost, while reading
+// the values is cheap.
 void DocumentSelection::setRangePair(const char* western, const char* complex, const Any& value) {
     const Reference<XMultiPropertySet> properties(range(), UNO_QUERY_THROW);
     css::uno::Sequence<OUString> names(2);
@@ -125,6 +128,9 @@ void DocumentSelection::setRangePair(const char* western, const char* complex, c
     css::uno::Sequence<Any> values(2);
     values.getArray()[0] = value;
     values.getArray()[1] = value;
+    // A value the range does not hold throughout reads as void.
+    if (properties->getPropertyValues(names) == values)
+        return;
     properties->setPropertyValues(names, values);
 }
 
