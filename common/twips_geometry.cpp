@@ -35,6 +35,19 @@ QRectF twipsGeometry(const QWidget* widget) {
     return {g.x() * perPixel, g.y() * perPixel, g.width() * perPixel, g.height() * perPixel};
 }
 
+double twipsLeft(const QWidget* widget) {
+    return twipsGeometry(widget).left();
+}
+double twipsTop(const QWidget* widget) {
+    return twipsGeometry(widget).top();
+}
+double twipsWidth(const QWidget* widget) {
+    return twipsGeometry(widget).width();
+}
+double twipsHeight(const QWidget* widget) {
+    return twipsGeometry(widget).height();
+}
+
 void setTwipsLeft(QWidget* widget, double left) {
     QRectF r = twipsGeometry(widget);
     r.moveLeft(left);

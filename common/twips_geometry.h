@@ -18,6 +18,12 @@ void setTwipsGeometry(QWidget* widget, const QRectF& twips);
 // pixel geometry converted to twips.
 QRectF twipsGeometry(const QWidget* widget);
 
+// One side of twipsGeometry().
+double twipsLeft(const QWidget* widget);
+double twipsTop(const QWidget* widget);
+double twipsWidth(const QWidget* widget);
+double twipsHeight(const QWidget* widget);
+
 // Change one side of the rectangle and keep the others.
 void setTwipsLeft(QWidget* widget, double left);
 void setTwipsTop(QWidget* widget, double top);

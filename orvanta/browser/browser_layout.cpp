@@ -11,19 +11,6 @@
 
 namespace {
 
-double left(const QWidget* w) {
-    return twipsGeometry(w).left();
-}
-double top(const QWidget* w) {
-    return twipsGeometry(w).top();
-}
-double width(const QWidget* w) {
-    return twipsGeometry(w).width();
-}
-double height(const QWidget* w) {
-    return twipsGeometry(w).height();
-}
-
 void setWidth(QWidget* w, double value) {
     if (value >= 0)
         setTwipsWidth(w, value);
@@ -35,37 +22,38 @@ void setHeight(QWidget* w, double value) {
 }
 
 void layOutRangeView(const BrowserControls& c, double scaleWidth, double scaleHeight) {
-    const double panelHeight = height(c.Picture2_0);
-    setWidth(c.Picture10, scaleWidth - 106 - width(c.List1));
-    setWidth(c.Text1, scaleWidth - 106 - width(c.List1));
-    setWidth(c.Text2[0], width(c.Picture10));
-    setWidth(c.Text2[1], width(c.Picture10));
-    setTwipsLeft(c.Pic[0], left(c.Text2[1]) + width(c.Text2[1]) - width(c.Pic[0]) - 15);
-    setTwipsLeft(c.Pic[1], left(c.Pic[0]) - width(c.Pic[1]) - 5);
-    setHeight(c.Text1, scaleHeight - panelHeight - 200 - height(c.Picture10));
-    setTwipsTop(c.Picture10, top(c.Text1) + height(c.Text1));
+    const double panelHeight = twipsHeight(c.Picture2_0);
+    setWidth(c.Picture10, scaleWidth - 106 - twipsWidth(c.List1));
+    setWidth(c.Text1, scaleWidth - 106 - twipsWidth(c.List1));
+    setWidth(c.Text2[0], twipsWidth(c.Picture10));
+    setWidth(c.Text2[1], twipsWidth(c.Picture10));
+    setTwipsLeft(c.Pic[0],
+                 twipsLeft(c.Text2[1]) + twipsWidth(c.Text2[1]) - twipsWidth(c.Pic[0]) - 15);
+    setTwipsLeft(c.Pic[1], twipsLeft(c.Pic[0]) - twipsWidth(c.Pic[1]) - 5);
+    setHeight(c.Text1, scaleHeight - panelHeight - 200 - twipsHeight(c.Picture10));
+    setTwipsTop(c.Picture10, twipsTop(c.Text1) + twipsHeight(c.Text1));
     setHeight(c.List1, scaleHeight - panelHeight - 6);
-    setTwipsLeft(c.List1, scaleWidth - (width(c.List1) + 50));
-    setTwipsLeft(c.Label3_0, (width(c.Picture10) - 3010) / 2);
-    setTwipsLeft(c.Label6, left(c.Label3_0) - width(c.Label6) - 20);
+    setTwipsLeft(c.List1, scaleWidth - (twipsWidth(c.List1) + 50));
+    setTwipsLeft(c.Label3_0, (twipsWidth(c.Picture10) - 3010) / 2);
+    setTwipsLeft(c.Label6, twipsLeft(c.Label3_0) - twipsWidth(c.Label6) - 20);
 }
 
 } // namespace
 
 void LayOutBrowser(const BrowserControls& c, int viewMode, double scaleWidth, double scaleHeight) {
-    setTwipsLeft(c.Picture2_0, (scaleWidth - width(c.Picture2_0)) / 2);
-    TilePicture(c.Picture2_0, pictures::BackgroundTexture(), 0, 0, width(c.Picture2_0),
-                height(c.Picture2_0));
+    setTwipsLeft(c.Picture2_0, (scaleWidth - twipsWidth(c.Picture2_0)) / 2);
+    TilePicture(c.Picture2_0, pictures::BackgroundTexture(), 0, 0, twipsWidth(c.Picture2_0),
+                twipsHeight(c.Picture2_0));
     if (viewMode == 1) {
         setWidth(c.Text1, scaleWidth - 6);
-        setHeight(c.Text1, scaleHeight - height(c.Picture2_0) - 10);
+        setHeight(c.Text1, scaleHeight - twipsHeight(c.Picture2_0) - 10);
         return;
     }
     layOutRangeView(c, scaleWidth, scaleHeight);
 }
 
 void SetInitialState(const BrowserControls& c, double scaleHeight) {
-    setTwipsTop(c.Picture2_0, (scaleHeight - height(c.Picture2_0)) / 2);
+    setTwipsTop(c.Picture2_0, (scaleHeight - twipsHeight(c.Picture2_0)) / 2);
     c.Picture2_0->SetBorderStyle(1);
     c.Picture10->hide();
     c.Text1->hide();

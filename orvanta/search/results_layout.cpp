@@ -13,19 +13,6 @@ namespace {
 constexpr double kLeastWidth = 2500;
 constexpr double kLeastHeight = 3780;
 
-double left(const QWidget* w) {
-    return twipsGeometry(w).left();
-}
-double top(const QWidget* w) {
-    return twipsGeometry(w).top();
-}
-double width(const QWidget* w) {
-    return twipsGeometry(w).width();
-}
-double height(const QWidget* w) {
-    return twipsGeometry(w).height();
-}
-
 void setWidth(QWidget* w, double value) {
     if (value >= 0)
         setTwipsWidth(w, value);
@@ -37,29 +24,30 @@ void setHeight(QWidget* w, double value) {
 }
 
 void layOutAcross(const ResultsControls& c, double scaleWidth) {
-    setWidth(c.Picture10, scaleWidth - 106 - width(c.List1));
-    setTwipsLeft(c.Picture2, (width(c.Picture10) - width(c.Picture2)) / 2);
-    setTwipsLeft(c.List1, scaleWidth - width(c.List1) - 50);
-    setWidth(c.Text1, scaleWidth - 106 - width(c.List1));
-    setWidth(c.Text2[0], width(c.Picture10));
-    setWidth(c.Text2[1], width(c.Picture10));
-    setTwipsLeft(c.Pic[0], left(c.Text2[1]) + width(c.Text2[1]) - width(c.Pic[0]) - 15);
-    setTwipsLeft(c.Pic[1], left(c.Pic[0]) - width(c.Pic[1]) - 5);
-    setTwipsLeft(c.Label1, (width(c.Picture10) - 3010) / 2);
-    setTwipsLeft(c.Label2, left(c.Label1) - width(c.Label2) - 20);
+    setWidth(c.Picture10, scaleWidth - 106 - twipsWidth(c.List1));
+    setTwipsLeft(c.Picture2, (twipsWidth(c.Picture10) - twipsWidth(c.Picture2)) / 2);
+    setTwipsLeft(c.List1, scaleWidth - twipsWidth(c.List1) - 50);
+    setWidth(c.Text1, scaleWidth - 106 - twipsWidth(c.List1));
+    setWidth(c.Text2[0], twipsWidth(c.Picture10));
+    setWidth(c.Text2[1], twipsWidth(c.Picture10));
+    setTwipsLeft(c.Pic[0],
+                 twipsLeft(c.Text2[1]) + twipsWidth(c.Text2[1]) - twipsWidth(c.Pic[0]) - 15);
+    setTwipsLeft(c.Pic[1], twipsLeft(c.Pic[0]) - twipsWidth(c.Pic[1]) - 5);
+    setTwipsLeft(c.Label1, (twipsWidth(c.Picture10) - 3010) / 2);
+    setTwipsLeft(c.Label2, twipsLeft(c.Label1) - twipsWidth(c.Label2) - 20);
 }
 
 void layOutDown(const ResultsControls& c, double scaleHeight, double v) {
     setHeight(c.Text1, scaleHeight - v);
-    setTwipsTop(c.Picture10, top(c.Text1) + height(c.Text1) + 20);
+    setTwipsTop(c.Picture10, twipsTop(c.Text1) + twipsHeight(c.Text1) + 20);
     setHeight(c.List1, scaleHeight - 6);
-    setTwipsTop(c.Picture2, top(c.Picture10) + height(c.Picture10) + 50);
-    if (width(c.Picture10) < width(c.Picture2))
-        setTwipsLeft(c.Picture2, left(c.List1) - width(c.Picture2));
+    setTwipsTop(c.Picture2, twipsTop(c.Picture10) + twipsHeight(c.Picture10) + 50);
+    if (twipsWidth(c.Picture10) < twipsWidth(c.Picture2))
+        setTwipsLeft(c.Picture2, twipsLeft(c.List1) - twipsWidth(c.Picture2));
 }
 
 void tile(PictureBox* box, const QPixmap& texture) {
-    TilePicture(box, texture, 0, 0, width(box), height(box));
+    TilePicture(box, texture, 0, 0, twipsWidth(box), twipsHeight(box));
 }
 
 } // namespace
@@ -68,7 +56,7 @@ bool LayOutResults(const ResultsControls& c, double scaleWidth, double scaleHeig
     if (scaleWidth < kLeastWidth)
         return false;
     layOutAcross(c, scaleWidth);
-    const double v = height(c.Picture10) + 1000;
+    const double v = twipsHeight(c.Picture10) + 1000;
     if (scaleHeight < kLeastHeight)
         return false;
     layOutDown(c, scaleHeight, v);
