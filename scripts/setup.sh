@@ -12,7 +12,7 @@ packages="
     qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev libx11-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-hosny-amiri fonts-noto-core fonts-dejavu-core
-    xvfb xauth desktop-file-utils
+    xvfb xauth
     libreoffice-writer libreoffice-dev
     desktop-file-utils hicolor-icon-theme
 "
