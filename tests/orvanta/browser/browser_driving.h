@@ -2,6 +2,7 @@
 
 #include "orvanta/browser/browser_controls.h"
 #include "orvanta/shell/picture_button.h"
+#include "support/show_active.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -21,12 +22,6 @@ inline void chooseEntry(QComboBox* combo, int index) {
     const QModelIndex entry = list->model()->index(index, 0);
     list->scrollTo(entry);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
-}
-
-inline void showActive(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 // The mouse moved over a widget, no button pressed.

@@ -38,6 +38,14 @@ inline const QList<VerseRecord>& builtVerses() {
     return verses;
 }
 
+// A verse of the built file by its surah and verse number.
+inline const VerseRecord& verse(int surah, int ayah) {
+    for (const VerseRecord& v : builtVerses())
+        if (v.SurahNo.toInt() == surah && v.AyahNo.toInt() == ayah)
+            return v;
+    qFatal("no verse %d:%d", surah, ayah);
+}
+
 // The verses a search must list, in file order.
 inline QList<VerseRecord> expectedHits(const SearchRequest& request) {
     static const QRegularExpression harakat(QStringLiteral("[\\x{064B}-\\x{0652}]"));

@@ -15,6 +15,7 @@
 #include "orvanta/store/user_files.h"
 #include "search_fixture.h"
 #include "support/message_box_watcher.h"
+#include "support/show_active.h"
 #include "support/typing.h"
 
 #include <QAction>
@@ -39,19 +40,6 @@ private:
     static constexpr quint32 layouts_[2] = {kUsEnglishLayout, kArabicLayout};
     int active_ = 0;
 };
-
-void showActive(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
-
-const VerseRecord& verse(int surah, int ayah) {
-    for (const VerseRecord& v : builtVerses())
-        if (v.SurahNo.toInt() == surah && v.AyahNo.toInt() == ayah)
-            return v;
-    qFatal("no verse %d:%d", surah, ayah);
-}
 
 // Eight real verses of five surahs, each with tafsir texts of its own.
 QList<VerseRecord> fixtureHits() {

@@ -15,6 +15,7 @@
 #include "orvanta/store/user_files.h"
 #include "search_fixture.h"
 #include "support/message_box_watcher.h"
+#include "support/show_active.h"
 #include "support/typing.h"
 
 #include <QAbstractItemView>
@@ -35,12 +36,6 @@
 Q_DECLARE_METATYPE(SearchScope)
 
 namespace {
-
-void showActive(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
 
 void moveOver(QWidget* w) {
     QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton,

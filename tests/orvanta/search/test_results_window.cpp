@@ -12,6 +12,7 @@
 #include "orvanta/store/surah_table.h"
 #include "orvanta/store/user_files.h"
 #include "search_fixture.h"
+#include "support/show_active.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,19 +25,6 @@
 #include <QTimer>
 
 namespace {
-
-void showActive(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
-
-const VerseRecord& verse(int surah, int ayah) {
-    for (const VerseRecord& v : builtVerses())
-        if (v.SurahNo.toInt() == surah && v.AyahNo.toInt() == ayah)
-            return v;
-    qFatal("no verse %d:%d", surah, ayah);
-}
 
 // Real verses with tafsir texts of their own; the last one has no second
 // tafsir.
