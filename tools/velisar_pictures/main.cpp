@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -66,7 +67,8 @@ void drawBadge(QPainter& p, const QRectF& circle) {
     p.drawEllipse(circle);
 }
 
-QImage searchButton() {
+// A button face with its sign drawn on the badge and its word beside it.
+QImage button(const QString& word, const std::function<void(QPainter&, const QRectF&)>& sign) {
     QImage image = newImage(kButtonWidth, kButtonHeight);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -74,51 +76,40 @@ QImage searchButton() {
     drawButtonFace(p, r);
     const QRectF circle = badge(r);
     drawBadge(p, circle);
-    // A magnifying glass.
-    const QPointF c = circle.center() - QPointF(4, 4);
-    p.setPen(QPen(kCream, 5, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(c, 12, 12);
-    p.drawLine(c + QPointF(9, 9), c + QPointF(19, 19));
-    drawWord(p, QRectF(r.left() + 14, r.top(), circle.left() - r.left() - 20, r.height()),
-             QStringLiteral("بحث"));
+    sign(p, circle);
+    drawWord(p, QRectF(r.left() + 14, r.top(), circle.left() - r.left() - 20, r.height()), word);
     return image;
+}
+
+QImage searchButton() {
+    return button(QStringLiteral("بحث"), [](QPainter& p, const QRectF& circle) {
+        // A magnifying glass.
+        const QPointF c = circle.center() - QPointF(4, 4);
+        p.setPen(QPen(kCream, 5, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(c, 12, 12);
+        p.drawLine(c + QPointF(9, 9), c + QPointF(19, 19));
+    });
 }
 
 QImage cancelButton() {
-    QImage image = newImage(kButtonWidth, kButtonHeight);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = image.rect();
-    drawButtonFace(p, r);
-    const QRectF circle = badge(r);
-    drawBadge(p, circle);
-    const QPointF c = circle.center();
-    p.setPen(QPen(kCream, 5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(c + QPointF(-11, -11), c + QPointF(11, 11));
-    p.drawLine(c + QPointF(-11, 11), c + QPointF(11, -11));
-    drawWord(p, QRectF(r.left() + 14, r.top(), circle.left() - r.left() - 20, r.height()),
-             QStringLiteral("إلغاء"));
-    return image;
+    return button(QStringLiteral("إلغاء"), [](QPainter& p, const QRectF& circle) {
+        const QPointF c = circle.center();
+        p.setPen(QPen(kCream, 5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(c + QPointF(-11, -11), c + QPointF(11, 11));
+        p.drawLine(c + QPointF(-11, 11), c + QPointF(11, -11));
+    });
 }
 
 QImage helpButton() {
-    QImage image = newImage(kButtonWidth, kButtonHeight);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = image.rect();
-    drawButtonFace(p, r);
-    const QRectF circle = badge(r);
-    drawBadge(p, circle);
-    QFont mark(QStringLiteral("Noto Sans Arabic"));
-    mark.setPixelSize(40);
-    mark.setBold(true);
-    p.setFont(mark);
-    p.setPen(kCream);
-    p.drawText(circle.translated(0, -2), Qt::AlignCenter, QStringLiteral("؟"));
-    drawWord(p, QRectF(r.left() + 14, r.top(), circle.left() - r.left() - 20, r.height()),
-             QStringLiteral("مساعدة"));
-    return image;
+    return button(QStringLiteral("مساعدة"), [](QPainter& p, const QRectF& circle) {
+        QFont mark(QStringLiteral("Noto Sans Arabic"));
+        mark.setPixelSize(40);
+        mark.setBold(true);
+        p.setFont(mark);
+        p.setPen(kCream);
+        p.drawText(circle.translated(0, -2), Qt::AlignCenter, QStringLiteral("؟"));
+    });
 }
 
 // The window icon: an open book on a green tile, a gold lens over it.
