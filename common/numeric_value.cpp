@@ -1,8 +1,10 @@
 #include "common/numeric_value.h"
 
 namespace {
+// Line breaks are blanks too: the number of a two-line label stands after
+// its CR LF.
 bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
 }
 bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';

@@ -16,11 +16,8 @@ QStringList numberTexts(int from, int to) {
 } // namespace
 
 int OfferedVerseCount(const QString& verseCountText) {
-    QStringView rest = QStringView(verseCountText).mid(kVerseCountLabelLength);
-    // The count stands on the label's second line.
-    while (rest.startsWith(u'\r') || rest.startsWith(u'\n'))
-        rest = rest.mid(1);
-    return qMax(0, int(numericValue(rest)));
+    // The count stands on the label's second line, after its CR LF.
+    return qMax(0, int(numericValue(QStringView(verseCountText).mid(kVerseCountLabelLength))));
 }
 
 QStringList FirstVerseEntries(int verseCount) {

@@ -90,7 +90,8 @@ void TestCommon::numericValue_data() {
     QTest::newRow("empty") << "" << 0.0;
     QTest::newRow("blank only") << "  " << 0.0;
     QTest::newRow("arabic text") << "حدد السورة" << 0.0;
-    QTest::newRow("CR LF then digits") << "\r\n286" << 0.0;
+    QTest::newRow("CR LF then digits") << "\r\n286" << 286.0;
+    QTest::newRow("blanks, line break, digits") << " \t\n 7" << 7.0;
 }
 
 void TestCommon::numericValue() {

@@ -69,11 +69,11 @@ void TestSurahInfo::verseCountReadFromTwelfthCharacter() {
     for (int no = 1; no <= kSurahCount; ++no) {
         SurahInfoTexts s;
         s.load(no);
-        // From the 12th character on: CR LF, then the digits; the numeric
-        // value of that text skips nothing but the label before it.
+        // From the 12th character on: CR LF, then the digits, whose numeric
+        // value is the verse count.
         const QString tail = s.VerseCountText.mid(11);
         QVERIFY(tail.startsWith(QStringLiteral("\r\n")));
-        QCOMPARE(int(numericValue(tail.mid(2))), surahRow(no)->verseCount);
+        QCOMPARE(int(numericValue(tail)), surahRow(no)->verseCount);
     }
 }
 
