@@ -161,7 +161,6 @@ bool RangeView::scan() {
             c.List1->setCurrentRow(0);
     }
     c.Text1->SetText(range.Text());
-    index_->SetRange(surahNo, surahName);
     if (c.List1->count() >= 1)
         index_->ShowSelectedVerse();
     return true;

@@ -8,6 +8,7 @@
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/verse_file.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -37,11 +38,6 @@ bool VerseIndex::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void VerseIndex::SetRange(int surahNo, const QString& surahName) {
-    surahNo_ = surahNo;
-    surahName_ = surahName;
-}
-
 void VerseIndex::List1_Click() {
     if (!builds_->Running())
         ShowSelectedVerse();
@@ -62,15 +58,20 @@ void VerseIndex::ShowSelectedVerse() {
         c.Text1->Select(p, marker.size());
     c.Text1->setFocus();
 
-    // The tafsir of the verse in the surah the index was built from, not of
-    // whatever Combo1 shows by now: the panes belong to the marked verse.
+    // The tafsir is looked up in the surah Combo1 names now, which after a
+    // changed choice may differ from the surah of the page text; Label6 then
+    // names that surah, so the panes never pass for another verse's tafsir.
+    const int chosenSurah = c.Combo1->currentIndex();
+    if (chosenSurah < 0)
+        return;
     const std::optional<VerseRecord> verse =
-        FindVerse(VerseFilePath(), surahNo_, numericValue(number));
+        FindVerse(VerseFilePath(), chosenSurah + 1, numericValue(number));
     if (!verse)
         return;
     c.Text2[0]->SetText(verse->Tafsir1);
     c.Text2[1]->SetText(verse->Tafsir2);
-    c.Label6->setText(u' ' + surahName_ + QStringLiteral(" آية : ") + verse->AyahNo);
+    c.Label6->setText(u' ' + c.Combo1->itemText(chosenSurah) + QStringLiteral(" آية : ") +
+                      verse->AyahNo);
 }
 
 void VerseIndex::Pic_Click(int i) {

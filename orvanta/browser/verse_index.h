@@ -14,9 +14,6 @@ class VerseIndex : public QObject {
 public:
     VerseIndex(BrowserWindow* window, BuildRunner* builds);
 
-    // The surah whose verses the index lists, set by each range build.
-    void SetRange(int surahNo, const QString& surahName);
-
     // The index click: a change of the chosen entry, by the mouse or the
     // keyboard, or a click on the entry already chosen. While a build runs
     // the index is about to be replaced, so a click there shows nothing.
@@ -33,6 +30,4 @@ protected:
 private:
     BrowserWindow* window_;
     BuildRunner* builds_;
-    int surahNo_ = 0;
-    QString surahName_;
 };

@@ -2,8 +2,11 @@
 
 #include "common/twips_geometry.h"
 
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QWidget>
 
 void PlaceNamed(QWidget* widget, const char* name, const QRectF& twips) {
@@ -25,6 +28,14 @@ void SetControlColours(QWidget* widget, const QColor& back, const QColor& text) 
     p.setColor(QPalette::Text, text);
     p.setColor(QPalette::WindowText, text);
     widget->setPalette(p);
+    // Scroll bars keep the desktop's colours: on a dark box its light text
+    // colour would draw their arrows white on a white trough.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) {
+        QPalette plain = QApplication::palette();
+        plain.setResolveMask(~QPalette::ResolveMask(0));
+        area->verticalScrollBar()->setPalette(plain);
+        area->horizontalScrollBar()->setPalette(plain);
+    }
 }
 
 QComboBox* EditableCombo(QWidget* parent, const char* name, const QRectF& twips,

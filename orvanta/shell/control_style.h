@@ -22,7 +22,8 @@ template <typename W> W* Place(W* widget, const char* name, const QRectF& twips)
 
 QFont ControlFont(const QString& family, double points, bool bold);
 
-// The control's background (window and text-box base) and text colours.
+// The control's background (window and text-box base) and text colours;
+// a text box's scroll bars keep the desktop's.
 void SetControlColours(QWidget* widget, const QColor& back, const QColor& text);
 
 // An editable combo box whose typed text is only text: typing never adds an

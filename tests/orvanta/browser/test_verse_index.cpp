@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -26,6 +27,7 @@ private slots:
     void tabs_data();
     void tabs();
     void tabPictures();
+    void darkPaneScrollBar();
     void surahChangedAfterTheBuild();
     void pageViewHasNoIndex();
 
@@ -144,18 +146,38 @@ void TestVerseIndex::tabPictures() {
     QVERIFY(c_->Text2[1]->isHidden());
 }
 
+void TestVerseIndex::darkPaneScrollBar() {
+    // White tafsir text on dark green; the scroll bar beside it keeps the
+    // desktop's colours, or its arrows would be drawn white on white.
+    const TextBox* pane = c_->Text2[1];
+    QCOMPARE(pane->palette().color(QPalette::Text), QColor(Qt::white));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Button, QPalette::Window})
+        QCOMPARE(pane->verticalScrollBar()->palette().color(role),
+                 QApplication::palette().color(role));
+}
+
 void TestVerseIndex::surahChangedAfterTheBuild() {
     buildRange(*c_, 2, 5, 9);
     const QString shown = c_->Text1->Text();
     chooseEntry(c_->Combo1, 2);
     QCOMPARE(c_->Text1->Text(), shown);
     clickEntry(c_->List1, 1);
-    // The index lists al-Baqara's verses: its tafsir is shown and named, not
-    // that of the surah Combo1 shows by now.
+    // The page text keeps al-Baqara and its marker is chosen, while the
+    // tafsir comes from the surah chosen now, Al Imran, and says so.
     QCOMPARE(c_->Text1->SelectedText(), QStringLiteral("{6}"));
-    QCOMPARE(c_->Text2[0]->Text(), QStringLiteral("الجلالين 2:6"));
-    QCOMPARE(c_->Label6->text(), QStringLiteral(" البقرة آية : 6"));
+    QCOMPARE(c_->Text2[0]->Text(), QStringLiteral("الجلالين 3:6"));
+    QCOMPARE(c_->Text2[1]->Text(), QStringLiteral("الميسر 3:6"));
+    QCOMPARE(c_->Label6->text(), QStringLiteral(" آل عمران آية : 6"));
     QCOMPARE(c_->Text1->Text(), shown);
+
+    // A surah without that verse leaves the panes and Label6 empty.
+    chooseEntry(c_->Combo1, 0);
+    clickEntry(c_->List1, 3);
+    QCOMPARE(c_->Text1->SelectedText(), QStringLiteral("{8}"));
+    QCOMPARE(c_->Text2[0]->Text(), QString());
+    QCOMPARE(c_->Text2[1]->Text(), QString());
+    QCOMPARE(c_->Label6->text(), QString());
 }
 
 void TestVerseIndex::pageViewHasNoIndex() {
