@@ -12,17 +12,26 @@ inline QString builtVerseFile() {
     return QStringLiteral(PROGRAM_DIR "/qor");
 }
 
-inline QList<VerseRecord> versesOfPage(int page) {
+// The verses of the built file that pass the test, in file order.
+template <typename Test> QList<VerseRecord> versesWhere(Test test) {
     QList<VerseRecord> verses;
     VerseRecordReader reader;
     if (!reader.Open(builtVerseFile()))
         qFatal("the built verse file is missing");
     VerseRecord record;
     while (reader.Next(record)) {
-        if (record.PageNo.toInt() == page)
+        if (test(record))
             verses.append(record);
     }
     return verses;
+}
+
+inline QList<VerseRecord> versesOfPage(int page) {
+    return versesWhere([page](const VerseRecord& v) { return v.PageNo.toInt() == page; });
+}
+
+inline QList<VerseRecord> versesOfSurah(int surah) {
+    return versesWhere([surah](const VerseRecord& v) { return v.SurahNo.toInt() == surah; });
 }
 
 // "\r\n¸¸¸…\r\n~§§  name(place)count  §§~\r\n°°°…\r\n"
@@ -30,19 +39,6 @@ inline QString header(const QString& name, const QString& place, int verses) {
     return QStringLiteral("\r\n") + QString(28, QChar(0xB8)) + QStringLiteral("\r\n~§§  ") + name +
            u'(' + place + u')' + QStringLiteral("عدد آياتها  ") + QString::number(verses) +
            QStringLiteral("  §§~\r\n") + QString(24, QChar(0xB0)) + QStringLiteral("\r\n");
-}
-
-inline QList<VerseRecord> versesOfSurah(int surah) {
-    QList<VerseRecord> verses;
-    VerseRecordReader reader;
-    if (!reader.Open(builtVerseFile()))
-        qFatal("the built verse file is missing");
-    VerseRecord record;
-    while (reader.Next(record)) {
-        if (record.SurahNo.toInt() == surah)
-            verses.append(record);
-    }
-    return verses;
 }
 
 // The verses as the browser shows them one after another.
