@@ -48,26 +48,21 @@ double twipsHeight(const QWidget* widget) {
     return twipsGeometry(widget).height();
 }
 
+template <typename Change> void changeTwips(QWidget* widget, Change change) {
+    QRectF r = twipsGeometry(widget);
+    change(r);
+    setTwipsGeometry(widget, r);
+}
+
 void setTwipsLeft(QWidget* widget, double left) {
-    QRectF r = twipsGeometry(widget);
-    r.moveLeft(left);
-    setTwipsGeometry(widget, r);
+    changeTwips(widget, [left](QRectF& r) { r.moveLeft(left); });
 }
-
 void setTwipsTop(QWidget* widget, double top) {
-    QRectF r = twipsGeometry(widget);
-    r.moveTop(top);
-    setTwipsGeometry(widget, r);
+    changeTwips(widget, [top](QRectF& r) { r.moveTop(top); });
 }
-
 void setTwipsWidth(QWidget* widget, double width) {
-    QRectF r = twipsGeometry(widget);
-    r.setWidth(width);
-    setTwipsGeometry(widget, r);
+    changeTwips(widget, [width](QRectF& r) { r.setWidth(width); });
 }
-
 void setTwipsHeight(QWidget* widget, double height) {
-    QRectF r = twipsGeometry(widget);
-    r.setHeight(height);
-    setTwipsGeometry(widget, r);
+    changeTwips(widget, [height](QRectF& r) { r.setHeight(height); });
 }

@@ -53,7 +53,7 @@ bool PageView::slide() {
     do {
         if (!builds_->Yield())
             return false;
-        const double top = twipsGeometry(c.Picture2_0).top();
+        const double top = twipsTop(c.Picture2_0);
         if (top > kSlideStop)
             setTwipsTop(c.Picture2_0, top - kSlideStep);
         c.Label6->clear();
@@ -73,7 +73,7 @@ void PageView::showPage() {
     c.Picture10->show();
     c.Text1->show();
     c.List1->show();
-    const double panelHeight = twipsGeometry(c.Picture2_0).height();
+    const double panelHeight = twipsHeight(c.Picture2_0);
     if (const double h = window_->ScaleHeight() - panelHeight - 10; h >= 0)
         setTwipsHeight(c.Text1, h);
 

@@ -32,13 +32,9 @@ constexpr double kPhaseAStep = 24;
 constexpr qint64 kPhaseBMilliseconds = 100;
 constexpr double kPhaseBStep = 50;
 
-double top(const QWidget* w) {
-    return twipsGeometry(w).top();
-}
-
 void raisePanel(QWidget* panel, double step) {
-    if (top(panel) > kSlideStop)
-        setTwipsTop(panel, top(panel) - step);
+    if (twipsTop(panel) > kSlideStop)
+        setTwipsTop(panel, twipsTop(panel) - step);
 }
 
 } // namespace
@@ -119,7 +115,7 @@ bool RangeView::slide() {
     if (!builds_->Yield())
         return false;
     window_->Form_Resize();
-    if (top(c.Picture2_0) != 0) {
+    if (twipsTop(c.Picture2_0) != 0) {
         c.Picture2_0->SetBorderStyle(0);
         setTwipsTop(c.Picture2_0, 0);
     }

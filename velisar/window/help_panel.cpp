@@ -84,8 +84,8 @@ void HelpPanel::Help_Cmd_Click(int index) {
     if (index < 1 || index > kHelpPageCount)
         return;
     const QRectF tab = twipsGeometry(tabs_[index]);
-    setTwipsGeometry(
-        strip_, QRectF(tab.left(), tab.height() - 40, twipsGeometry(strip_).width(), kStripHeight));
+    setTwipsGeometry(strip_,
+                     QRectF(tab.left(), tab.height() - 40, twipsWidth(strip_), kStripHeight));
     tabs_[index]->raise();
     // Pages shown before stay where they are, under this one.
     pages_[index]->show();

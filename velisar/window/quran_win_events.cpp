@@ -162,8 +162,8 @@ bool QuranWin::QRsult_MouseDown(QMouseEvent* event) {
 
 void QuranWin::Show_Quran_Result_List_Popup(double mouseTop, double mouseLeft) {
     const QRectF button = twipsGeometry(Copy_Aya_2Mem);
-    const QPointF topLeft = copyPopupTopLeft({mouseLeft, mouseTop}, twipsGeometry(QRsult).top(),
-                                             button.size(), formSize(), innerSize());
+    const QPointF topLeft = copyPopupTopLeft({mouseLeft, mouseTop}, twipsTop(QRsult), button.size(),
+                                             formSize(), innerSize());
     setTwipsGeometry(Copy_Aya_2Mem, QRectF(topLeft, button.size()));
     Copy_Aya_2Mem->show();
     Copy_Aya_2Mem->raise();

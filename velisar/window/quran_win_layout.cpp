@@ -66,7 +66,7 @@ void QuranWin::Show_Wait_Meassage() {
     setTwipsGeometry(QRsult, QRectF(0, text.bottom(), 9400, 3550));
     yieldToEvents();
 
-    setTwipsGeometry(Text1, QRectF(0, text.top(), twipsGeometry(QRsult).width(), text.height()));
+    setTwipsGeometry(Text1, QRectF(0, text.top(), twipsWidth(QRsult), text.height()));
     yieldToEvents();
     Show_All_Command_Button();
     Text1->setToolTip(kText1Tip);
@@ -83,7 +83,7 @@ void QuranWin::Show_Wait_Meassage() {
 
 void QuranWin::placeTextAndList(double top) {
     const QRectF list = twipsGeometry(QRsult);
-    const double height = twipsGeometry(Text1).height();
+    const double height = twipsHeight(Text1);
     setTwipsGeometry(Text1, QRectF(0, top, list.width(), height));
     setTwipsTop(QRsult, top + height);
 }
