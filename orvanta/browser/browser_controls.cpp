@@ -5,7 +5,7 @@
 #include "orvanta/shell/picture_box.h"
 #include "orvanta/shell/picture_button.h"
 #include "orvanta/shell/shared_pictures.h"
-#include "orvanta/shell/tafsir_tab.h"
+#include "orvanta/shell/tafsir_area.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/surah_table.h"
 
@@ -52,23 +52,12 @@ QPushButton* hiddenCommand(QWidget* parent, const char* name, const QRectF& twip
     return b;
 }
 
-TextBox* tafsirPane(QWidget* parent, const char* name, const QString& tip, const QColor& back,
-                    const QColor& text) {
-    auto* t = Place(new TextBox(parent, Qt::AlignRight), name, {0, 430, 6615, 2415});
-    t->setToolTip(tip);
-    t->setFont(ControlFont(QStringLiteral("Traditional Arabic"), 15.75, true));
-    SetControlColours(t, back, text);
-    return t;
-}
-
 void createTafsirArea(QWidget* form, BrowserControls& c) {
     c.Picture10 = Place(new PictureBox(form), "Picture10", {0, 2760, 6735, 2850});
     c.Picture10->SetBackColor(Qt::white);
     c.Picture10->hide();
-    const QString tips[2] = {QStringLiteral("تفسير الجلالين"), QStringLiteral("التفسير الميسر")};
-    c.Text2[0] = tafsirPane(c.Picture10, "Text2(0)", tips[0], QColor(226, 243, 226), kDarkGreen);
-    c.Text2[1] = tafsirPane(c.Picture10, "Text2(1)", tips[1], kDarkGreen, Qt::white);
-    c.Text2[1]->hide();
+    for (int i = 0; i < 2; ++i)
+        c.Text2[i] = CreateTafsirPane(c.Picture10, i);
     c.Label6 = label(c.Picture10, "Label6", {120, 150, 1740, 270}, QString());
     c.Label6->setFont(ControlFont(QStringLiteral("Arial"), 11.25, true));
     SetControlColours(c.Label6, Qt::white, Qt::red);
@@ -79,11 +68,8 @@ void createTafsirArea(QWidget* form, BrowserControls& c) {
     c.Label3_0->setFont(ControlFont(QStringLiteral("Arial"), 15.75, true));
     SetControlColours(c.Label3_0, Qt::white, kDarkGreen);
     // The tabs lie over the panes' top edge and the captions.
-    for (int i = 0; i < 2; ++i) {
-        c.Pic[i] =
-            CreateTafsirTab(c.Picture10, i == 0 ? "Pic(0)" : "Pic(1)", i == 0 ? 5160 : 3420,
-                            tips[i], i == 0 ? pictures::TafsirTab1() : pictures::TafsirTab2());
-    }
+    c.Pic[0] = CreateTafsirTab(c.Picture10, 0, 5160);
+    c.Pic[1] = CreateTafsirTab(c.Picture10, 1, 3420);
 }
 
 void createPictureButtons(BrowserControls& c) {

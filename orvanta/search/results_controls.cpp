@@ -5,7 +5,7 @@
 #include "orvanta/shell/control_style.h"
 #include "orvanta/shell/picture_box.h"
 #include "orvanta/shell/shared_pictures.h"
-#include "orvanta/shell/tafsir_tab.h"
+#include "orvanta/shell/tafsir_area.h"
 #include "orvanta/shell/text_box.h"
 
 #include <QLabel>
@@ -15,7 +15,6 @@ namespace {
 
 const QColor kVerseBack(226, 243, 214); // light green
 const QColor kVerseInk(0, 0, 128);
-const QColor kLightGreen(226, 243, 226);
 const QColor kDarkGreen(0, 80, 40);
 const QColor kListInk(0, 90, 90); // dark teal
 const QColor kListBack(252, 252, 247);
@@ -23,24 +22,13 @@ const QColor kFactBack(221, 236, 250); // light blue
 const QColor kFactInk(0, 115, 55);
 const QString kFactFont = QStringLiteral("Arial");
 
-TextBox* tafsirPane(QWidget* panel, const char* name, const QString& tip, const QColor& back,
-                    const QColor& ink) {
-    auto* t = Place(new TextBox(panel, Qt::AlignRight), name, {0, 430, 6615, 2415});
-    t->setToolTip(tip);
-    t->setFont(ControlFont(QStringLiteral("Traditional Arabic"), 15.75, true));
-    SetControlColours(t, back, ink);
-    return t;
-}
-
 void createTafsirPanel(QWidget* area, ResultsControls& c) {
     c.Picture10 = Place(new PictureBox(area), "Picture10", {50, 1920, 6735, 2850});
-    const QString tips[2] = {QStringLiteral("تفسير الجلالين"), QStringLiteral("التفسير الميسر")};
-    c.Text2[0] = tafsirPane(c.Picture10, "Text2(0)", tips[0], kLightGreen, kDarkGreen);
-    c.Text2[1] = tafsirPane(c.Picture10, "Text2(1)", tips[1], kDarkGreen, Qt::white);
-    c.Text2[1]->hide();
+    for (int i = 0; i < 2; ++i)
+        c.Text2[i] = CreateTafsirPane(c.Picture10, i);
 
     // The title is centred on the panel: the layout centres its 3010 twips.
-    c.Label1 = Place(new QLabel(tips[0], c.Picture10), "Label1", {1862.5, 45, 3010, 375});
+    c.Label1 = Place(new QLabel(TafsirName(0), c.Picture10), "Label1", {1862.5, 45, 3010, 375});
     c.Label1->setFont(ControlFont(kFactFont, 15.75, true));
     c.Label1->setAlignment(Qt::AlignCenter);
     SetControlColours(c.Label1, Qt::transparent, kDarkGreen);
@@ -50,8 +38,8 @@ void createTafsirPanel(QWidget* area, ResultsControls& c) {
     SetControlColours(c.Label2, Qt::transparent, Qt::red);
 
     // The tabs lie over the titles when the panel is narrow.
-    c.Pic[0] = CreateTafsirTab(c.Picture10, "Pic(0)", 5100, tips[0], pictures::TafsirTab1());
-    c.Pic[1] = CreateTafsirTab(c.Picture10, "Pic(1)", 3595, tips[1], pictures::TafsirTab2());
+    c.Pic[0] = CreateTafsirTab(c.Picture10, 0, 5100);
+    c.Pic[1] = CreateTafsirTab(c.Picture10, 1, 3595);
 }
 
 QLabel* endCap(QWidget* bar, const char* name, double left, const QPixmap& picture) {
