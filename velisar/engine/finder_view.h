@@ -6,8 +6,10 @@
 
 // What the search does to the finder window, named after what the user sees.
 // The finder window implements it; the tests use a fake that records the
-// calls. The view never yields to the event queue by itself: the search
-// decides when pending events (repaints, Cancel, Esc) may run.
+// calls. Only showResults and showNothingFound may let pending events run
+// (the result list's layout yields, the message box waits for the user);
+// they run while the search still counts as running, so a second search,
+// Cancel or Esc handled there finds the first one in progress.
 class FinderView {
 public:
     virtual ~FinderView() = default;

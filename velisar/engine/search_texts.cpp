@@ -12,8 +12,7 @@ QString finishedText(const QString& query) {
 }
 
 QString resultRef(int verse, int surah, const QStringList& soraNames) {
-    const QString name = surah >= 0 && surah < soraNames.size() ? soraNames.at(surah) : QString();
-    return u'(' + QString::number(verse) + u')' + soraNames.value(0) + name;
+    return u'(' + QString::number(verse) + u')' + soraNames.value(0) + soraNames.value(surah);
 }
 
 QString resultEntry(QStringView verseText, const QString& ref) {

@@ -10,8 +10,7 @@ public:
     void release() override {}
     bool isAttached() const override { return false; }
     std::optional<QString> identity() override { return std::nullopt; }
-    std::optional<qint32> selectionStart() override { return std::nullopt; }
-    std::optional<qint32> selectionEnd() override { return std::nullopt; }
+    std::optional<SelectionBounds> selectionBounds() override { return std::nullopt; }
     bool setSelection(qint32, qint32) override { return false; }
     std::optional<QString> selectedText() override { return std::nullopt; }
     std::optional<int> documentCount() override { return std::nullopt; }

@@ -8,6 +8,14 @@
 // caller carries on with its next step. An implementation never starts a
 // word processor; it only attaches to one that runs.
 //
+// The selection's bounds: character positions from the start of the text
+// that holds it; start equals end when only the caret is there.
+struct SelectionBounds {
+    qint32 start = 0;
+    qint32 end = 0;
+    friend bool operator==(const SelectionBounds&, const SelectionBounds&) = default;
+};
+
 // The "range" is the text range taken from the selection by
 // takeSelectionRange(); paste and insert-after grow it to cover what they
 // put in, so the font can be set on everything inserted.
@@ -24,10 +32,8 @@ public:
     // The application's name; empty or nothing when the link is gone.
     virtual std::optional<QString> identity() = 0;
 
-    // The selection in the current document, as character positions from
-    // the start of its text.
-    virtual std::optional<qint32> selectionStart() = 0;
-    virtual std::optional<qint32> selectionEnd() = 0;
+    // The selection in the current document; both bounds are read at once.
+    virtual std::optional<SelectionBounds> selectionBounds() = 0;
     virtual bool setSelection(qint32 start, qint32 end) = 0;
     virtual std::optional<QString> selectedText() = 0;
 

@@ -45,10 +45,9 @@ void WordProcessorLink::Search_4User_Text_In_Quran() {
 
     // Bounds that cannot be read leave the last ones unusable too: an
     // insertion must never go where an earlier wake-up found a selection.
-    const std::optional<qint32> start = wordProcessor_.selectionStart();
-    const std::optional<qint32> end = wordProcessor_.selectionEnd();
-    Sel_Start = start.value_or(0);
-    Sel_End = end.value_or(0);
+    const std::optional<SelectionBounds> bounds = wordProcessor_.selectionBounds();
+    Sel_Start = bounds ? bounds->start : 0;
+    Sel_End = bounds ? bounds->end : 0;
     window_.yieldToEvents();
     window_.yieldToEvents();
 
@@ -58,13 +57,8 @@ void WordProcessorLink::Search_4User_Text_In_Quran() {
     window_.Searching_By_myText();
 
     const std::optional<QString> selected = wordProcessor_.selectedText();
-    const bool usableText = selected && !Clean_Search_Text(*selected).isEmpty();
-    if (!usableText || !start || !end || !documentReady()) {
-        releaseWordApp();
-        return;
-    }
-    const QString query = Clean_Search_Text(wordProcessor_.selectedText().value_or(*selected));
-    if (query.isEmpty()) {
+    const QString query = selected ? Clean_Search_Text(*selected) : QString();
+    if (query.isEmpty() || !bounds || !documentReady()) {
         releaseWordApp();
         return;
     }

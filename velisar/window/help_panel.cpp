@@ -4,7 +4,6 @@
 #include "velisar/window/help_pages.h"
 #include "velisar/window/velisar_style.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,7 +1,6 @@
 #include "velisar/window/quran_win.h"
 
 #include "common/twips_geometry.h"
-#include "velisar/engine/clean_search_text.h"
 #include "velisar/window/finder_texts.h"
 #include "velisar/window/help_panel.h"
 #include "velisar/window/picture_button.h"

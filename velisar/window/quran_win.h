@@ -48,7 +48,6 @@ public:
     bool Form_Load();
     // What ending the program does; by default it leaves the event loop.
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
-    bool programEnded() const { return ended_; }
 
     QString Tag() const { return tag_; }
     void setTag(const QString& tag) { tag_ = tag; }

@@ -80,9 +80,6 @@ void QuranWin::Start_Search_Click() {
         return;
     }
     Show_All_Command_Button();
-    Cancel_Cmd->setToolTip(kStopSearchTip);
-    Start_Search->setEnabled(false);
-    Brisko_Cmd->setEnabled(false);
     search_.Find_Text_In_Quran(query);
 }
 

@@ -91,7 +91,7 @@ void QuranWin::placeTextAndList(double top) {
 void QuranWin::Searching_By_myText() {
     setTag(kStateLayingOut);
     Cancel_Cmd->hide();
-    setWindowState(windowState() & ~Qt::WindowMinimized);
+    restoreNormalState();
     show();
     setEnabled(true);
     yieldToEvents();
@@ -125,7 +125,7 @@ void QuranWin::Show_Quran_Result() {
     Show_All_Command_Button();
 
     placeTextAndList(kText1SizingTop);
-    setWindowState(windowState() & ~Qt::WindowMinimized);
+    restoreNormalState();
     show();
     yieldToEvents();
     const QRectF list = twipsGeometry(QRsult);

@@ -12,14 +12,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 
 bool QuranWin::Form_Load() {
     // A second Velisar ends before it shows or loads anything.
     if (!instance_.claim())
         return false;
     hide();
-    setWindowState(windowState() & ~Qt::WindowMinimized);
+    restoreNormalState();
     yieldToEvents();
 
     Show_Wait_Meassage();

@@ -40,34 +40,50 @@ QPalette velisarPalette() {
     return palette;
 }
 
+namespace {
+
+// The palette's colours as style sheets name them, so both say the same.
+QString css(VelisarColor role) {
+    return velisarColor(role).name();
+}
+
+} // namespace
+
 QString helpTabStyleSheet() {
     return QStringLiteral(
-        "QPushButton { color: #1f3d2b; border: 1px solid #9fb08a; border-bottom: none;"
-        " border-top-left-radius: 6px; border-top-right-radius: 6px;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfaf0, stop:1 #d9e2c4); }"
-        "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #ffffff, stop:1 #e6edd3); }");
+               "QPushButton { color: %1; border: 1px solid #9fb08a; border-bottom: none;"
+               " border-top-left-radius: 6px; border-top-right-radius: 6px;"
+               " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfaf0, stop:1 "
+               "#d9e2c4); }"
+               "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+               " stop:0 #ffffff, stop:1 #e6edd3); }")
+        .arg(css(VelisarColor::Text));
 }
 
 QString copyButtonStyleSheet() {
     return QStringLiteral(
-        "QPushButton { color: #fffbea; border: 1px solid #1d4a2f; border-radius: 6px;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3f8458, stop:1 #2a5f3e); }"
-        "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #4c9566, stop:1 #2e6b45); }"
-        "QPushButton:focus { border: 1px solid #c9a24a; }");
+               "QPushButton { color: %1; border: 1px solid #1d4a2f; border-radius: 6px;"
+               " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3f8458, stop:1 "
+               "#2a5f3e); }"
+               "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+               " stop:0 #4c9566, stop:1 %2); }"
+               "QPushButton:focus { border: 1px solid #c9a24a; }")
+        .arg(css(VelisarColor::AccentText), css(VelisarColor::Accent));
 }
 
 QString fieldStyleSheet(const QString& selector) {
-    return selector + QStringLiteral(" { color: #1f3d2b; background: #fdfcf5;"
+    return selector + QStringLiteral(" { color: %1; background: %2;"
                                      " border: 1px solid #9fb08a; border-radius: 4px;"
-                                     " padding: 0px 6px; }");
+                                     " padding: 0px 6px; }")
+                          .arg(css(VelisarColor::Text), css(VelisarColor::Field));
 }
 
 QString resultListStyleSheet() {
     return QStringLiteral(
-        "QListWidget { color: #1f3d2b; background: #fdfcf5;"
-        " border: 1px solid #9fb08a; }"
-        "QListWidget::item { padding: 2px 6px; border-bottom: 1px solid #e4e8d4; }"
-        "QListWidget::item:selected { color: #fffbea; background: #2e6b45; }");
+               "QListWidget { color: %1; background: %2;"
+               " border: 1px solid #9fb08a; }"
+               "QListWidget::item { padding: 2px 6px; border-bottom: 1px solid #e4e8d4; }"
+               "QListWidget::item:selected { color: %3; background: %4; }")
+        .arg(css(VelisarColor::Text), css(VelisarColor::Field), css(VelisarColor::AccentText),
+             css(VelisarColor::Accent));
 }

@@ -96,12 +96,11 @@ int main(int argc, char** argv) {
         QElapsedTimer clock;
         clock.start();
         const bool attached = link.attach();
-        const auto start = link.selectionStart();
-        const auto end = link.selectionEnd();
+        const auto bounds = link.selectionBounds();
         const auto selected = link.selectedText();
         const auto count = link.documentCount();
         lookups << clock.nsecsElapsed() / 1e6;
-        if (!attached || !start || !end || selected != word || count != 1) {
+        if (!attached || !bounds || selected != word || count != 1) {
             std::fprintf(stderr, "bench: the lookup failed\n");
             return 1;
         }
@@ -110,7 +109,7 @@ int main(int argc, char** argv) {
         bool ok = !link.identity().value_or(QString()).isEmpty() && link.documentCount() == 1;
         const QString name = link.selectionFontName().value_or(QString());
         const double size = link.selectionFontSize().value_or(0);
-        ok = ok && link.setSmartCutPaste(false) && link.setSelection(*start, *end) &&
+        ok = ok && link.setSmartCutPaste(false) && link.setSelection(bounds->start, bounds->end) &&
              link.takeSelectionRange() && link.rangePaste(QStringLiteral(" ")) &&
              link.setRangeFontName(name) && link.setRangeFontSize(size) &&
              link.rangeInsertAfter(entry) && link.setRangeFontName(name) &&

@@ -34,12 +34,10 @@ std::optional<QString> FakeWordProcessor::identity() {
     return QStringLiteral("Writer");
 }
 
-std::optional<qint32> FakeWordProcessor::selectionStart() {
-    return live() && boundsReadable ? std::optional(selStart_) : std::nullopt;
-}
-
-std::optional<qint32> FakeWordProcessor::selectionEnd() {
-    return live() && boundsReadable ? std::optional(selEnd_) : std::nullopt;
+std::optional<SelectionBounds> FakeWordProcessor::selectionBounds() {
+    if (!live() || !boundsReadable)
+        return std::nullopt;
+    return SelectionBounds{selStart_, selEnd_};
 }
 
 bool FakeWordProcessor::setSelection(qint32 start, qint32 end) {

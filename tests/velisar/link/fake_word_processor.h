@@ -37,8 +37,7 @@ public:
     void release() override { attached_ = false; }
     bool isAttached() const override { return attached_; }
     std::optional<QString> identity() override;
-    std::optional<qint32> selectionStart() override;
-    std::optional<qint32> selectionEnd() override;
+    std::optional<SelectionBounds> selectionBounds() override;
     bool setSelection(qint32 start, qint32 end) override;
     std::optional<QString> selectedText() override;
     std::optional<int> documentCount() override;

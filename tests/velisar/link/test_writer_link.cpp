@@ -163,8 +163,7 @@ void TestWriterLink::replacement() {
 
     // The lookup when the window wakes up.
     QVERIFY(link_->attach());
-    QCOMPARE(link_->selectionStart(), qint32(start));
-    QCOMPARE(link_->selectionEnd(), qint32(end));
+    QCOMPARE(link_->selectionBounds(), SelectionBounds({qint32(start), qint32(end)}));
     QCOMPARE(link_->selectedText(), needle);
 
     // The double click, in the order the window makes its calls.
@@ -207,24 +206,21 @@ void TestWriterLink::setSelectionRestoresTheSelection() {
     QFETCH(QStringList, cells);
     QFETCH(QString, needle);
     prepare(paragraphs, cells, needle);
-    const auto start = link_->selectionStart();
-    const auto end = link_->selectionEnd();
-    QVERIFY(start && end);
+    const std::optional<SelectionBounds> bounds = link_->selectionBounds();
+    QVERIFY(bounds);
 
     document_->selectNothing();
     QCOMPARE(link_->selectedText(), QString());
-    QVERIFY(link_->setSelection(*start, *end));
+    QVERIFY(link_->setSelection(bounds->start, bounds->end));
     QCOMPARE(link_->selectedText(), needle);
-    QCOMPARE(link_->selectionStart(), start);
-    QCOMPARE(link_->selectionEnd(), end);
+    QCOMPARE(link_->selectionBounds(), bounds);
 }
 
 void TestWriterLink::caretOnly() {
     document_->build({QStringLiteral("نص بلا تحديد")});
     document_->selectNothing();
     QVERIFY(link_->attach());
-    QCOMPARE(link_->selectionStart(), 0);
-    QCOMPARE(link_->selectionEnd(), 0);
+    QCOMPARE(link_->selectionBounds(), SelectionBounds({0, 0}));
     QCOMPARE(link_->selectedText(), QString());
 }
 
@@ -242,7 +238,7 @@ void TestWriterLink::setSelectionRefusesPositionsOutsideTheText() {
     QFETCH(int, start);
     QFETCH(int, end);
     prepare({QStringLiteral("رمز 𝕏 ثم الشَّمْسُ")}, {}, QStringLiteral("الشَّمْسُ"));
-    QVERIFY(link_->selectionStart());
+    QVERIFY(link_->selectionBounds());
     QVERIFY(!link_->setSelection(start, end));
     // The user's selection stays as it was.
     QCOMPARE(link_->selectedText(), QStringLiteral("الشَّمْسُ"));
@@ -314,7 +310,7 @@ void TestWriterLink::rangeOperationsNeedARange() {
 
 void TestWriterLink::closedDocumentMakesOperationsFail() {
     prepare({QStringLiteral("نص فيه كلمة")}, {}, QStringLiteral("كلمة"));
-    QVERIFY(link_->selectionStart());
+    QVERIFY(link_->selectionBounds());
     // Another document becomes current, and the one the link read from
     // closes: the link must not go on in the other one.
     document_->openAnother();

@@ -54,8 +54,7 @@ namespace {
 QList<std::pair<const char*, Operation>> operations() {
     return {
         {"identity", [](WordProcessor& w) { return bool(w.identity()); }},
-        {"selection start", [](WordProcessor& w) { return bool(w.selectionStart()); }},
-        {"selection end", [](WordProcessor& w) { return bool(w.selectionEnd()); }},
+        {"selection bounds", [](WordProcessor& w) { return bool(w.selectionBounds()); }},
         {"set selection", [](WordProcessor& w) { return w.setSelection(0, 1); }},
         {"selected text", [](WordProcessor& w) { return bool(w.selectedText()); }},
         {"document count", [](WordProcessor& w) { return bool(w.documentCount()); }},
@@ -97,7 +96,7 @@ void TestWriterLinkFailures::writerKilledBetweenCalls() {
     QVERIFY(document.select(QStringLiteral("كلمة")));
     WriterLink link(writer.pipeName());
     QVERIFY(link.attach());
-    QCOMPARE(link.selectionStart(), 7);
+    QCOMPARE(link.selectionBounds(), SelectionBounds({7, 11}));
     QVERIFY(link.takeSelectionRange());
 
     // Between the lookup and the double click, Writer dies.

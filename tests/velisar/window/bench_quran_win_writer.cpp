@@ -33,8 +33,7 @@ public:
     void release() override { inner_.release(); }
     bool isAttached() const override { return inner_.isAttached(); }
     std::optional<QString> identity() override { return inner_.identity(); }
-    std::optional<qint32> selectionStart() override { return inner_.selectionStart(); }
-    std::optional<qint32> selectionEnd() override { return inner_.selectionEnd(); }
+    std::optional<SelectionBounds> selectionBounds() override { return inner_.selectionBounds(); }
     bool setSelection(qint32 start, qint32 end) override { return inner_.setSelection(start, end); }
     std::optional<QString> selectedText() override { return inner_.selectedText(); }
     std::optional<int> documentCount() override { return inner_.documentCount(); }

@@ -22,7 +22,6 @@
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
 #include <com/sun/star/lang/XServiceInfo.hpp>
-#include <com/sun/star/text/XTextDocument.hpp>
 #include <cppuhelper/implbase1.hxx>
 #include <type_traits>
 
@@ -200,12 +199,11 @@ std::optional<QString> WriterLink::identity() {
     return call([](Remote& remote) { return toQString(productName(remote.context)); });
 }
 
-std::optional<qint32> WriterLink::selectionStart() {
-    return call([](Remote& remote) { return remote.currentDocument().bounds().first; });
-}
-
-std::optional<qint32> WriterLink::selectionEnd() {
-    return call([](Remote& remote) { return remote.currentDocument().bounds().second; });
+std::optional<SelectionBounds> WriterLink::selectionBounds() {
+    return call([](Remote& remote) {
+        const auto [start, end] = remote.currentDocument().bounds();
+        return SelectionBounds{start, end};
+    });
 }
 
 bool WriterLink::setSelection(qint32 start, qint32 end) {

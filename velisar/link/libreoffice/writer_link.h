@@ -34,8 +34,7 @@ public:
 
     std::optional<QString> identity() override;
 
-    std::optional<qint32> selectionStart() override;
-    std::optional<qint32> selectionEnd() override;
+    std::optional<SelectionBounds> selectionBounds() override;
     bool setSelection(qint32 start, qint32 end) override;
     std::optional<QString> selectedText() override;
 
