@@ -1,10 +1,10 @@
 #include "fake_word_processor.h"
+#include "no_word_processor.h"
 #include "tests/velisar/engine/fake_finder_view.h"
 #include "velisar/engine/quran_texts.h"
 #include "velisar/engine/verse_search.h"
 #include "velisar/link/clipboard.h"
 #include "velisar/link/link_window.h"
-#include "velisar/link/no_word_processor.h"
 #include "velisar/link/word_processor_link.h"
 
 #include <QTest>
@@ -109,7 +109,7 @@ private slots:
 
 void TestWordProcessorLink::withoutWordProcessorTheWindowWaitsAndDoubleClickCopies_data() {
     QTest::addColumn<bool>("fake");
-    QTest::newRow("the program's own: none at all") << false;
+    QTest::newRow("none at all") << false;
     QTest::newRow("a word processor that is not running") << true;
 }
 

@@ -1,5 +1,9 @@
 #include "finder_fixture.h"
 
+#include "support/typing.h"
+
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 namespace {
@@ -32,4 +36,19 @@ bool FinderFixture::load() {
         return false;
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
+}
+
+void search(FinderFixture& f, const QString& query) {
+    auto* text = f.control<QLineEdit>(QStringLiteral("Text1"));
+    text->setFocus();
+    text->selectAll();
+    QTest::keyClick(text, Qt::Key_Delete);
+    typeText(text, query);
+    QTest::keyClick(text, Qt::Key_Return);
+}
+
+void doubleClick(QListWidget* list, int row) {
+    const QPoint centre = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
 }

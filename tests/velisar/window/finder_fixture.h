@@ -7,9 +7,17 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+class QListWidget;
+
+// Counts the switches to the Arabic layout instead of making them.
+struct CountingKeyboardLayout : KeyboardLayout {
+    void activateArabic() override { ++switches; }
+    int switches = 0;
+};
+
 // A finder window over the real data files, with a fake word processor
-// (not running unless a test says so), no keyboard switch, its own lock
-// file, and an end of program that is only counted.
+// (not running unless a test says so), a keyboard switch that is only
+// counted, its own lock file, and an end of program that is only counted.
 struct FinderFixture {
     explicit FinderFixture(const QString& programFolder = QStringLiteral(PROGRAM_DIR));
     // The same window beside another word processor, a real Writer's link;
@@ -30,8 +38,16 @@ struct FinderFixture {
     QString lockFilePath() const { return lockDir.filePath(QStringLiteral("velisar.lock")); }
 
     FakeWordProcessor wordProcessor;
-    NoKeyboardLayout keyboard;
+    CountingKeyboardLayout keyboard;
     QTemporaryDir lockDir;
     QuranWin window;
     int ended = 0;
 };
+
+// Types a query into the window's text box, over whatever it held, and
+// presses Enter.
+void search(FinderFixture& f, const QString& query);
+
+// A double click on a row of a list, as the user makes it: QTest's double
+// click is the second click alone.
+void doubleClick(QListWidget* list, int row);

@@ -31,22 +31,6 @@ QPoint rowCentre(QListWidget* list, int row) {
     return list->visualItemRect(list->item(row)).center();
 }
 
-// QTest's double click is the second click alone.
-void doubleClick(QListWidget* list, int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
-}
-
-// Types a query into the text box and presses Enter.
-void search(FinderFixture& f, const QString& query) {
-    auto* text = f.control<QLineEdit>(QStringLiteral("Text1"));
-    text->setFocus();
-    text->selectAll();
-    QTest::keyClick(text, Qt::Key_Delete);
-    typeText(text, query);
-    QTest::keyClick(text, Qt::Key_Return);
-}
-
 } // namespace
 
 class TestQuranWin : public QObject {
@@ -58,6 +42,9 @@ private slots:
     void enterWithNothingToSearch_data();
     void enterWithNothingToSearch();
     void typedSearchListsTheVerses();
+    void marksAndTatweelInTheBoxFindTheBareWord_data();
+    void marksAndTatweelInTheBoxFindTheBareWord();
+    void arabicKeyboardAtLoadOnly();
     void nothingFoundTellsTheUser();
     void downArrowMovesToTheList();
     void rightClickShowsTheCopyButtonForTheSelectedRow();
@@ -212,6 +199,54 @@ void TestQuranWin::typedSearchListsTheVerses() {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 2));
     QCOMPARE(f.control<QLabel>(QStringLiteral("EsmASora_Lab"))->text(),
              QStringLiteral("3- (163) سورة البقرة"));
+}
+
+void TestQuranWin::marksAndTatweelInTheBoxFindTheBareWord_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::newRow("tatweel") << QStringLiteral("الحـج");
+    QTest::newRow("vowel marks and shadda") << QStringLiteral("الحَجِّ");
+    QTest::newRow("marks, tatweel, Latin and digits") << QStringLiteral(" Hajj الحَـجُّ 2:196 ");
+}
+
+void TestQuranWin::marksAndTatweelInTheBoxFindTheBareWord() {
+    // Text put into the box whole, as a paste does, past the key filter.
+    QFETCH(QString, pasted);
+    FinderFixture f;
+    QVERIFY(f.load());
+    auto* list = f.control<QListWidget>(QStringLiteral("QRsult"));
+    const auto rows = [list] {
+        QStringList texts;
+        for (int row = 0; row < list->count(); ++row)
+            texts.append(list->item(row)->text());
+        return texts;
+    };
+    search(f, QStringLiteral("الحج"));
+    const QStringList bare = rows();
+    QVERIFY(bare.size() > 5);
+
+    auto* box = f.control<QLineEdit>(QStringLiteral("Text1"));
+    box->setText(pasted);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(rows(), bare);
+    QCOMPARE(box->text(), QStringLiteral("100%   الحج"));
+}
+
+void TestQuranWin::arabicKeyboardAtLoadOnly() {
+    FinderFixture f;
+    f.wordProcessor.running = true;
+    f.wordProcessor.setDocument(QStringLiteral("الرَّحِيمِ"));
+    f.wordProcessor.select(0, f.wordProcessor.text().size());
+    QVERIFY(f.load());
+    QCOMPARE(f.keyboard.switches, 1);
+    // The insertion rests the window; the wake-up looks up again without
+    // switching the layout.
+    doubleClick(f.control<QListWidget>(QStringLiteral("QRsult")), 0);
+    QTRY_COMPARE(f.window.Tag(), QStringLiteral("Allah1"));
+    f.window.setWindowState(Qt::WindowNoState);
+    QCOMPARE(f.window.Tag(), QStringLiteral("KRD"));
+    QVERIFY(f.control<QListWidget>(QStringLiteral("QRsult"))->count() >= 1);
+    QCOMPARE(f.keyboard.switches, 1);
 }
 
 void TestQuranWin::nothingFoundTellsTheUser() {

@@ -5,7 +5,6 @@
 #include "finder_fixture.h"
 #include "headless_writer.h"
 #include "support/message_box_watcher.h"
-#include "support/typing.h"
 #include "velisar/link/libreoffice/writer_link.h"
 #include "writer_test_document.h"
 
@@ -24,13 +23,6 @@ namespace {
 
 const QString kResting = QStringLiteral("Allah1");
 const QString kAwake = QStringLiteral("KRD");
-
-// QTest's double click is the second click alone.
-void doubleClick(QListWidget* list, int row) {
-    const QPoint centre = list->visualItemRect(list->item(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-}
 
 // The row whose reference ends the entry; -1 when none does.
 int rowWithReference(QListWidget* list, const QString& reference) {
@@ -139,8 +131,7 @@ void TestQuranWinWriter::noWriterMeansTypedInputAtOnce() {
     QVERIFY(!nobody.isAttached());
 
     // A typed search, and a double click that copies.
-    typeText(text, QStringLiteral("الصمد"));
-    QTest::keyClick(text, Qt::Key_Return);
+    search(finder, QStringLiteral("الصمد"));
     auto* results = finder.control<QListWidget>(QStringLiteral("QRsult"));
     QCOMPARE(results->count(), 1);
     QGuiApplication::clipboard()->clear();

@@ -2,10 +2,8 @@
 // look at: typed input, a result list, the copy pop-up, the help panel on
 // pages 3 and 5. Run under a real display (Xvfb):
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/velisar_screenshots <folder>
+#include "finder_fixture.h"
 #include "support/typing.h"
-#include "velisar/link/no_word_processor.h"
-#include "velisar/window/keyboard_layout.h"
-#include "velisar/window/quran_win.h"
 #include "velisar/window/velisar_fonts.h"
 
 #include <QApplication>
@@ -14,7 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
@@ -49,16 +46,11 @@ int main(int argc, char** argv) {
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
-    QTemporaryDir lockDir;
-
-    NoWordProcessor wordProcessor;
-    NoKeyboardLayout keyboard;
-    QuranWin window(wordProcessor, keyboard,
-                    {QStringLiteral(PROGRAM_DIR), lockDir.filePath(QStringLiteral("lock"))});
-    window.setEndProgram([] {});
-    if (!window.Form_Load())
+    // No word processor: the window waits for typed input.
+    FinderFixture finder;
+    if (!finder.load())
         return 1;
-    window.activateWindow();
+    QuranWin& window = finder.window;
     save(window, folder, QStringLiteral("1-typed-input"));
 
     auto* text = window.findChild<QLineEdit*>(QStringLiteral("Text1"));

@@ -2,8 +2,9 @@
 
 #include "velisar/link/word_processor.h"
 
-// The word processor of a machine that has none: every attach fails, so the
-// window always opens for typed input and a double click copies.
+// A word processor that is never there: every attach fails and every
+// operation fails, so the window always opens for typed input and a double
+// click copies. Unlike a fake that is not running, nothing can bring it up.
 class NoWordProcessor : public WordProcessor {
 public:
     bool attach() override { return false; }
