@@ -84,6 +84,20 @@ void openDocument(FakeWordProcessor& wp, const QString& font = QStringLiteral("A
     wp.select(kBefore.size(), kBefore.size() + kSelected.size());
 }
 
+// The usual document, its selection looked up once: where most tests of
+// the double click start.
+struct LookedUp {
+    LookedUp() {
+        openDocument(wp);
+        document = wp.text();
+        rig.link.Search_4User_Text_In_Quran();
+    }
+
+    FakeWordProcessor wp;
+    QString document; // as it stood before anything was inserted
+    Rig rig{wp};
+};
+
 } // namespace
 
 class TestWordProcessorLink : public QObject {
@@ -238,10 +252,8 @@ void TestWordProcessorLink::insertionFont() {
 }
 
 void TestWordProcessorLink::sameRowTwiceAddsNoFurtherSpaces() {
-    FakeWordProcessor wp;
-    openDocument(wp);
-    Rig rig(wp);
-    rig.link.Search_4User_Text_In_Quran();
+    LookedUp f;
+    Rig& rig = f.rig;
     rig.window.selected = 1;
     rig.link.QRsult_DblClick();
     const QString first = rig.clipboard.text;
@@ -255,10 +267,8 @@ void TestWordProcessorLink::sameRowTwiceAddsNoFurtherSpaces() {
 }
 
 void TestWordProcessorLink::copyAfterInsertionCopiesThePaddedEntry() {
-    FakeWordProcessor wp;
-    openDocument(wp);
-    Rig rig(wp);
-    rig.link.Search_4User_Text_In_Quran();
+    LookedUp f;
+    Rig& rig = f.rig;
     const QString entry = rig.search.resultText(0);
     rig.link.QRsult_DblClick();
 
@@ -267,11 +277,9 @@ void TestWordProcessorLink::copyAfterInsertionCopiesThePaddedEntry() {
 }
 
 void TestWordProcessorLink::lostLinkCopiesInstead() {
-    FakeWordProcessor wp;
-    openDocument(wp);
-    const QString document = wp.text();
-    Rig rig(wp);
-    rig.link.Search_4User_Text_In_Quran();
+    LookedUp f;
+    FakeWordProcessor& wp = f.wp;
+    Rig& rig = f.rig;
     QVERIFY(rig.searched());
 
     wp.gone = true;
@@ -279,23 +287,21 @@ void TestWordProcessorLink::lostLinkCopiesInstead() {
     rig.link.QRsult_DblClick();
     QCOMPARE(rig.clipboard.text, rig.search.resultText(0));
     QVERIFY(rig.clipboard.text.startsWith(u'{'));
-    QCOMPARE(wp.text(), document);
+    QCOMPARE(wp.text(), f.document);
     QCOMPARE(rig.window.calls, QStringList({"hideCopyAndHelpButtons", "Show_All_Command_Button"}));
 }
 
 void TestWordProcessorLink::noDocumentAtDoubleClickRestsWithoutMinimising() {
-    FakeWordProcessor wp;
-    openDocument(wp);
-    const QString document = wp.text();
-    Rig rig(wp);
-    rig.link.Search_4User_Text_In_Quran();
+    LookedUp f;
+    FakeWordProcessor& wp = f.wp;
+    Rig& rig = f.rig;
     rig.clipboard.text = QStringLiteral("kept");
 
     wp.documents = 0;
     rig.window.calls.clear();
     rig.link.QRsult_DblClick();
     QCOMPARE(rig.window.calls, QStringList({"Show_Icon_Window"}));
-    QCOMPARE(wp.text(), document);
+    QCOMPARE(wp.text(), f.document);
     QCOMPARE(rig.clipboard.text, QStringLiteral("kept"));
 }
 
@@ -309,10 +315,9 @@ void TestWordProcessorLink::selectionPlaceGoneCopiesInstead_data() {
 void TestWordProcessorLink::selectionPlaceGoneCopiesInstead() {
     QFETCH(bool, textCut);
     QFETCH(bool, rangeTakeable);
-    FakeWordProcessor wp;
-    openDocument(wp);
-    Rig rig(wp);
-    rig.link.Search_4User_Text_In_Quran();
+    LookedUp f;
+    FakeWordProcessor& wp = f.wp;
+    Rig& rig = f.rig;
     const QString entry = rig.search.resultText(0);
 
     if (textCut)
@@ -327,10 +332,9 @@ void TestWordProcessorLink::selectionPlaceGoneCopiesInstead() {
 }
 
 void TestWordProcessorLink::typedSearchStillInsertsAtTheRememberedSelection() {
-    FakeWordProcessor wp;
-    openDocument(wp);
-    Rig rig(wp);
-    rig.link.Search_4User_Text_In_Quran();
+    LookedUp f;
+    FakeWordProcessor& wp = f.wp;
+    Rig& rig = f.rig;
 
     // Meanwhile the caret moved to the start of the document.
     wp.select(0, 0);
@@ -342,11 +346,9 @@ void TestWordProcessorLink::typedSearchStillInsertsAtTheRememberedSelection() {
 }
 
 void TestWordProcessorLink::boundsOfAnEarlierLookupAreNeverUsed() {
-    FakeWordProcessor wp;
-    openDocument(wp);
-    const QString document = wp.text();
-    Rig rig(wp);
-    rig.link.Search_4User_Text_In_Quran();
+    LookedUp f;
+    FakeWordProcessor& wp = f.wp;
+    Rig& rig = f.rig;
     QVERIFY(rig.searched());
 
     // The next wake-up cannot read where the selection is, though its text
@@ -357,15 +359,13 @@ void TestWordProcessorLink::boundsOfAnEarlierLookupAreNeverUsed() {
     QVERIFY(!rig.searched());
     rig.search.Find_Text_In_Quran(QStringLiteral("الرحيم"));
     rig.link.QRsult_DblClick();
-    QCOMPARE(wp.text(), document);
+    QCOMPARE(wp.text(), f.document);
 }
 
 void TestWordProcessorLink::withoutSelectedRowNothingIsCopiedOrReplaced() {
-    FakeWordProcessor wp;
-    openDocument(wp);
-    const QString document = wp.text();
-    Rig rig(wp);
-    rig.link.Search_4User_Text_In_Quran();
+    LookedUp f;
+    FakeWordProcessor& wp = f.wp;
+    Rig& rig = f.rig;
     rig.window.selected = -1;
 
     rig.link.Copy_Aya_2Mem_Click();
@@ -374,7 +374,7 @@ void TestWordProcessorLink::withoutSelectedRowNothingIsCopiedOrReplaced() {
 
     rig.window.calls.clear();
     rig.link.QRsult_DblClick();
-    QCOMPARE(wp.text(), document);
+    QCOMPARE(wp.text(), f.document);
     QVERIFY(rig.window.calls.isEmpty());
 }
 
