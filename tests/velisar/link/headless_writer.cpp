@@ -17,14 +17,29 @@ namespace {
 
 int instanceCount = 0;
 
-// The state letter of a process, from the line "pid (comm) state ...".
-QChar processState(qint64 pid) {
+// A process's name, state letter and parent, from its line
+// "pid (comm) state ppid ..."; all empty when the process is gone.
+struct ProcessStat {
+    QString comm;
+    QChar state;
+    QString parent;
+};
+
+ProcessStat processStat(const QString& pid) {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!stat.open(QIODevice::ReadOnly))
         return {};
     const QString line = QString::fromLocal8Bit(stat.readAll());
-    const qsizetype at = line.lastIndexOf(u')') + 2;
-    return at < line.size() ? line[at] : QChar();
+    const qsizetype open = line.indexOf(u'(');
+    const qsizetype close = line.lastIndexOf(u')');
+    const QStringList rest = line.mid(close + 2).split(u' ');
+    const QString state = rest.value(0);
+    return {line.mid(open + 1, close - open - 1), state.isEmpty() ? QChar() : state[0],
+            rest.value(1)};
+}
+
+QChar processState(qint64 pid) {
+    return processStat(QString::number(pid)).state;
 }
 
 // The paths of the Unix sockets a process listens on: the office's pipes.
@@ -117,15 +132,8 @@ qint64 HeadlessWriter::findOffice() const {
     const QString launcher = QString::number(launcher_.processId());
     const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
     for (const QString& entry : entries) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        // "pid (comm) state ppid ..."
-        const QString line = QString::fromLocal8Bit(stat.readAll());
-        const qsizetype close = line.lastIndexOf(u')');
-        const QString comm = line.mid(line.indexOf(u'(') + 1, close - line.indexOf(u'(') - 1);
-        const QStringList rest = line.mid(close + 2).split(u' ');
-        if (comm == QLatin1String("soffice.bin") && rest.size() > 1 && rest[1] == launcher)
+        const ProcessStat process = processStat(entry);
+        if (process.comm == QLatin1String("soffice.bin") && process.parent == launcher)
             return entry.toLongLong();
     }
     return 0;

@@ -33,6 +33,16 @@ using css::uno::UNO_QUERY_THROW;
 using rtl::OUString;
 namespace text = css::text;
 
+namespace {
+
+Reference<css::view::XSelectionSupplier>
+selectionSupplierOf(const Reference<text::XTextDocument>& document) {
+    return {Reference<css::frame::XModel>(document, UNO_QUERY_THROW)->getCurrentController(),
+            UNO_QUERY_THROW};
+}
+
+} // namespace
+
 struct WriterTestDocument::Uno {
     Reference<css::lang::XComponent> bridge; // set once, before any call
     // An office that stops answering fails the test instead of hanging it.
@@ -173,18 +183,12 @@ bool WriterTestDocument::select(const QString& text) {
     const Reference<text::XTextRange> found = uno_->range(text);
     if (!found.is())
         return false;
-    const Reference<css::view::XSelectionSupplier> selection(
-        Reference<css::frame::XModel>(uno_->document(), UNO_QUERY_THROW)->getCurrentController(),
-        UNO_QUERY_THROW);
-    return selection->select(Any(found));
+    return selectionSupplierOf(uno_->document())->select(Any(found));
 }
 
 void WriterTestDocument::selectNothing() {
     const auto bound = uno_->bound();
-    const Reference<css::view::XSelectionSupplier> selection(
-        Reference<css::frame::XModel>(uno_->document(), UNO_QUERY_THROW)->getCurrentController(),
-        UNO_QUERY_THROW);
-    selection->select(Any(uno_->document()->getText()->getStart()));
+    selectionSupplierOf(uno_->document())->select(Any(uno_->document()->getText()->getStart()));
 }
 
 namespace {
