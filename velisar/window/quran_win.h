@@ -120,6 +120,8 @@ private:
     void centreForm();
     // Text1 across the window at top, the list right under it.
     void placeTextAndList(double top);
+    // The window just wide and tall enough for the list where it lies.
+    void sizeFormToList();
 
     QuranTexts texts_;
     VerseSearch search_;

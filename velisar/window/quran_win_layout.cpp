@@ -88,6 +88,11 @@ void QuranWin::placeTextAndList(double top) {
     setTwipsTop(QRsult, top + height);
 }
 
+void QuranWin::sizeFormToList() {
+    const QRectF list = twipsGeometry(QRsult);
+    setFormSize(list.width() + kBorderWidth, list.bottom());
+}
+
 void QuranWin::Searching_By_myText() {
     setTag(kStateLayingOut);
     Cancel_Cmd->hide();
@@ -98,8 +103,7 @@ void QuranWin::Searching_By_myText() {
     Form_Resize();
 
     placeTextAndList(kText1SizingTop);
-    const QRectF list = twipsGeometry(QRsult);
-    setFormSize(list.width() + kBorderWidth, list.bottom());
+    sizeFormToList();
     yieldToEvents();
 
     placeTextAndList(kText1Top);
@@ -128,8 +132,7 @@ void QuranWin::Show_Quran_Result() {
     restoreNormalState();
     show();
     yieldToEvents();
-    const QRectF list = twipsGeometry(QRsult);
-    setFormSize(list.width() + kBorderWidth, list.bottom());
+    sizeFormToList();
     yieldToEvents();
 
     placeTextAndList(kText1Top);
