@@ -148,10 +148,6 @@ void ResultsWindow::ClearVerseView() {
 
 void ResultsWindow::ShowFoundVerse() {
     ClearVerseView();
-    for (int i = 0; i < c_.List1->count(); ++i) {
-        if (QListWidgetItem* twin = c_.List2->item(i))
-            twin->setCheckState(c_.List1->item(i)->checkState());
-    }
     c_.Label1->setText(c_.Text2[0]->toolTip());
     for (TextBox* pane : c_.Text2) {
         if (!pane->isHidden())
