@@ -34,8 +34,6 @@ public:
     // "MS Sans Serif" at the first step that fails.
     void ApplyTextFont();
 
-    PageView* Pages() const { return pageView_; }
-    RangeView* Ranges() const { return rangeView_; }
     // Runs the page and range builds one at a time.
     BuildRunner* Builds() const { return builds_; }
 

@@ -14,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 
 namespace {
 
@@ -32,18 +31,12 @@ void PageView::ShowChosenPage() {
 }
 
 void PageView::build() {
-    QPointer<PageView> alive(this);
-    building_ = true;
     const BrowserControls& c = window_->Controls();
     window_->SetViewMode(1);
     if (const double w = window_->ScaleWidth() - 6; w >= 0)
         setTwipsWidth(c.Text1, w);
-    const bool slid = slide();
-    if (!alive)
-        return; // the window went away while the slide yielded
-    if (slid)
+    if (slide())
         showPage();
-    building_ = false;
 }
 
 bool PageView::slide() {

@@ -19,7 +19,6 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QSignalBlocker>
 
 namespace {
@@ -78,15 +77,10 @@ void RangeView::Command4_Click() {
 }
 
 void RangeView::build() {
-    QPointer<RangeView> alive(this);
-    building_ = true;
     window_->SetViewMode(0);
     matchCount_ = 0;
     if (slide())
         scan();
-    // Unless the window went away while the build yielded.
-    if (alive)
-        building_ = false;
 }
 
 bool RangeView::slide() {

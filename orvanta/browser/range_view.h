@@ -30,7 +30,6 @@ public:
 
     // The verses found by the running or last range build.
     float MatchCount() const { return matchCount_; }
-    bool IsBuilding() const { return building_; }
 
 private:
     void build();
@@ -41,5 +40,4 @@ private:
     BuildRunner* builds_;
     VerseIndex* index_;
     float matchCount_ = 0;
-    bool building_ = false;
 };

@@ -4,7 +4,7 @@
 #include "orvanta/browser/back_to_results.h"
 #include "orvanta/browser/browser_window.h"
 #include "orvanta/browser/page_text.h"
-#include "orvanta/browser/page_view.h"
+#include "orvanta/browser/build_runner.h"
 #include "orvanta/shell/font_dialog.h"
 #include "orvanta/shell/font_substitutions.h"
 #include "orvanta/shell/picture_button.h"
@@ -189,7 +189,7 @@ void TestBrowserWindow::pageView() {
     QFETCH(int, page);
     showActive(*window_);
     chooseFromList(c_->Combo4, page);
-    QVERIFY(!window_->Pages()->IsBuilding());
+    QVERIFY(!window_->Builds()->Running());
     QCOMPARE(c_->Combo4->currentText(), QString::number(page));
     QCOMPARE(c_->Text1->Text(), PageText(builtVerseFile(), page));
     QVERIFY(c_->Text1->Text().endsWith(QStringLiteral("} ")));
@@ -269,7 +269,7 @@ void TestBrowserWindow::choiceDuringTheSlide() {
     showActive(*window_);
     bool chosen = false;
     QTimer::singleShot(200, this, [&] {
-        QVERIFY(window_->Pages()->IsBuilding());
+        QVERIFY(window_->Builds()->Running());
         chooseFromList(c_->Combo4, 7);
         chosen = true;
     });
@@ -286,7 +286,7 @@ void TestBrowserWindow::choiceDuringTheSlide() {
     for (const VerseRecord& v : versesOfPage(5))
         QVERIFY(!c_->Text1->Text().contains(v.AyahText));
     QCOMPARE(c_->Text1->Text().count(versesOfPage(7).first().AyahText), 1);
-    QVERIFY(!window_->Pages()->IsBuilding());
+    QVERIFY(!window_->Builds()->Running());
 }
 
 void TestBrowserWindow::typingChoosesNothing() {
