@@ -33,8 +33,7 @@ void PageView::ShowChosenPage() {
 void PageView::build() {
     const BrowserControls& c = window_->Controls();
     window_->SetViewMode(1);
-    if (const double w = window_->ScaleWidth() - 6; w >= 0)
-        setTwipsWidth(c.Text1, w);
+    setTwipsWidth(c.Text1, window_->ScaleWidth() - 6);
     if (slide())
         showPage();
 }
@@ -66,9 +65,7 @@ void PageView::showPage() {
     c.Picture10->show();
     c.Text1->show();
     c.List1->show();
-    const double panelHeight = twipsHeight(c.Picture2_0);
-    if (const double h = window_->ScaleHeight() - panelHeight - 10; h >= 0)
-        setTwipsHeight(c.Text1, h);
+    setTwipsHeight(c.Text1, window_->ScaleHeight() - twipsHeight(c.Picture2_0) - 10);
 
     const QString page = c.Combo4->currentText();
     c.Text1->SetText(PageText(VerseFilePath(), numericValue(page)));
