@@ -32,8 +32,7 @@ void layOutRangeView(const BrowserControls& c, double scaleWidth, double scaleHe
 
 void LayOutBrowser(const BrowserControls& c, int viewMode, double scaleWidth, double scaleHeight) {
     setTwipsLeft(c.Picture2_0, (scaleWidth - twipsWidth(c.Picture2_0)) / 2);
-    TilePicture(c.Picture2_0, pictures::BackgroundTexture(), 0, 0, twipsWidth(c.Picture2_0),
-                twipsHeight(c.Picture2_0));
+    TileWholeBox(c.Picture2_0, pictures::BackgroundTexture());
     if (viewMode == 1) {
         setTwipsWidth(c.Text1, scaleWidth - 6);
         setTwipsHeight(c.Text1, scaleHeight - twipsHeight(c.Picture2_0) - 10);

@@ -36,10 +36,6 @@ void layOutDown(const ResultsControls& c, double scaleHeight, double v) {
         setTwipsLeft(c.Picture2, twipsLeft(c.List1) - twipsWidth(c.Picture2));
 }
 
-void tile(PictureBox* box, const QPixmap& texture) {
-    TilePicture(box, texture, 0, 0, twipsWidth(box), twipsHeight(box));
-}
-
 } // namespace
 
 bool LayOutResults(const ResultsControls& c, double scaleWidth, double scaleHeight) {
@@ -51,7 +47,7 @@ bool LayOutResults(const ResultsControls& c, double scaleWidth, double scaleHeig
         return false;
     layOutDown(c, scaleHeight, v);
     const QPixmap texture = c.Picture1->pixmap();
-    tile(c.Picture2, texture);
-    tile(c.Picture10, texture);
+    TileWholeBox(c.Picture2, texture);
+    TileWholeBox(c.Picture10, texture);
     return true;
 }
