@@ -16,6 +16,7 @@
 #include "orvanta/shell/picture_box.h"
 #include "orvanta/shell/program_end.h"
 #include "orvanta/shell/shared_pictures.h"
+#include "orvanta/shell/tafsir_area.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/shell/window_activation.h"
 #include "orvanta/store/surah_info.h"
@@ -148,11 +149,7 @@ void ResultsWindow::ClearVerseView() {
 
 void ResultsWindow::ShowFoundVerse() {
     ClearVerseView();
-    c_.Label1->setText(c_.Text2[0]->toolTip());
-    for (TextBox* pane : c_.Text2) {
-        if (!pane->isHidden())
-            c_.Label1->setText(pane->toolTip());
-    }
+    c_.Label1->setText(VisibleTafsirName(c_.Text2));
     c_.List2->setCurrentRow(c_.List1->currentRow());
     const QListWidgetItem* current = c_.List2->currentItem();
     showResult(current ? current->text() : QString());
@@ -194,10 +191,7 @@ void ResultsWindow::selectSearchWord() {
 }
 
 void ResultsWindow::Pic_Click(int index) {
-    TextBox* pane = c_.Text2[index];
-    c_.Label1->setText(pane->Text().isEmpty() ? QString() : pane->toolTip());
-    c_.Text2[index]->show();
-    c_.Text2[1 - index]->hide();
+    ShowTafsirPane(c_.Text2, c_.Label1, index);
 }
 
 void ResultsWindow::ClearResultLists() {
