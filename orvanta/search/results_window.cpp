@@ -181,12 +181,8 @@ void ResultsWindow::selectSearchWord() {
         const QListWidgetItem* current = c_.List1->currentItem();
         c_.Label2->setText(QStringLiteral("  ") + (current ? current->text() : QString()));
     }
-    if (const std::optional<TextSpan> span = SelectionSpan(t, h)) {
-        QTextCursor cursor = c_.Text1->textCursor();
-        cursor.setPosition(span->start);
-        cursor.setPosition(span->start + span->length, QTextCursor::KeepAnchor);
-        c_.Text1->setTextCursor(cursor);
-    }
+    if (const std::optional<TextSpan> span = SelectionSpan(t, h))
+        c_.Text1->Select(span->start, span->length);
     c_.Text1->setFocus();
 }
 
