@@ -1,7 +1,6 @@
 #include "orvanta/browser/page_text.h"
 
 #include "common/numeric_value.h"
-#include "common/rounding.h"
 #include "orvanta/store/verse_record_reader.h"
 
 namespace {
@@ -30,8 +29,7 @@ QString PagePiece(const VerseRecord& record, const SurahInfoTexts& info) {
 void PageTextBuilder::Add(const VerseRecord& record) {
     if (numericValue(record.PageNo) != page_)
         return;
-    if (const std::optional<qint16> surahNo = toInt16(record.SurahNo))
-        LoadSurahInfo(*surahNo);
+    LoadSurahInfo(record);
     text_ += PagePiece(record, SurahInfo());
 }
 

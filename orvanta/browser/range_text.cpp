@@ -1,7 +1,6 @@
 #include "orvanta/browser/range_text.h"
 
 #include "common/numeric_value.h"
-#include "common/rounding.h"
 #include "orvanta/browser/page_text.h"
 #include "orvanta/store/verse_record_reader.h"
 
@@ -29,8 +28,7 @@ bool RangeTextBuilder::Add(const VerseRecord& record) {
     if (!Matches(record))
         return false;
     if (first_ == 1 && !headerShown_) {
-        if (const std::optional<qint16> surahNo = toInt16(record.SurahNo))
-            LoadSurahInfo(*surahNo);
+        LoadSurahInfo(record);
         header_ = RangeHeader(SurahInfo(), verseCount_);
         headerShown_ = true;
     }

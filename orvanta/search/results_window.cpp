@@ -160,7 +160,7 @@ void ResultsWindow::showResult(const QString& verseId) {
     const std::optional<VerseRecord> found = FindResult(ResultsFilePath(), verseId);
     if (!found)
         return;
-    LoadSurahInfo(SurahNumber(*found));
+    LoadSurahInfo(*found);
     const SurahInfoTexts& info = SurahInfo();
     c_.lab[0]->setText(info.SurahName);
     c_.lab[5]->setText(info.RevelationPlace);

@@ -13,6 +13,8 @@ private slots:
     void invalidNumbersChangeNothing_data();
     void invalidNumbersChangeNothing();
     void verseCountReadFromTwelfthCharacter();
+    void surahOfARecord_data();
+    void surahOfARecord();
     void tableSums();
     void spelledNames_data();
     void spelledNames();
@@ -63,6 +65,28 @@ void TestSurahInfo::invalidNumbersChangeNothing() {
     QCOMPARE(s.WordCountText, QStringLiteral("عدد كلماتها  \r\n6144"));
     QCOMPARE(s.LetterCountText, QStringLiteral("عدد حروفها  \r\n25613"));
     QCOMPARE(s.RevelationPlace, QStringLiteral("مدنية"));
+}
+
+void TestSurahInfo::surahOfARecord_data() {
+    QTest::addColumn<QString>("surahNo");
+    QTest::addColumn<QString>("name"); // البقرة when nothing changes
+    QTest::newRow("plain") << "3" << "آل عمران";
+    QTest::newRow("blanks and a leading zero") << " 03 " << "آل عمران";
+    QTest::newRow("fraction rounded half to even") << "22.5" << "الحج";
+    QTest::newRow("empty") << "" << "البقرة";
+    QTest::newRow("no number") << "x" << "البقرة";
+    QTest::newRow("no surah") << "115" << "البقرة";
+    QTest::newRow("beyond 16 bits") << "70001" << "البقرة";
+}
+
+void TestSurahInfo::surahOfARecord() {
+    QFETCH(QString, surahNo);
+    QFETCH(QString, name);
+    LoadSurahInfo(2);
+    VerseRecord record;
+    record.SurahNo = surahNo;
+    LoadSurahInfo(record);
+    QCOMPARE(SurahInfo().SurahName, name);
 }
 
 void TestSurahInfo::verseCountReadFromTwelfthCharacter() {
