@@ -5,20 +5,19 @@
 #include "orvanta/browser/browser_window.h"
 #include "orvanta/browser/build_runner.h"
 #include "orvanta/browser/page_text.h"
+#include "orvanta/browser/slide_panel.h"
 #include "orvanta/shell/font_settings.h"
 #include "orvanta/shell/picture_box.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/verse_file.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 
 namespace {
 
 constexpr qint64 kSlideMilliseconds = 400;
-constexpr double kSlideStop = 30; // twips from the top
 constexpr double kSlideStep = 24; // twips per step
 
 } // namespace
@@ -40,22 +39,14 @@ void PageView::build() {
 
 bool PageView::slide() {
     const BrowserControls& c = window_->Controls();
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        if (!builds_->Yield())
-            return false;
-        const double top = twipsTop(c.Picture2_0);
-        if (top > kSlideStop)
-            setTwipsTop(c.Picture2_0, top - kSlideStep);
+    return SlidePanel(builds_, c.Picture2_0, kSlideStep, kSlideMilliseconds, [&c] {
         c.Label6->clear();
         c.Text1->SetText(QString());
         c.List1->clear();
         c.Label4->clear();
         c.Text2[0]->SetText(QString());
         c.Text2[1]->SetText(QString());
-    } while (clock.elapsed() < kSlideMilliseconds);
-    return true;
+    });
 }
 
 void PageView::showPage() {

@@ -6,6 +6,7 @@
 #include "orvanta/browser/build_runner.h"
 #include "orvanta/browser/range_choice.h"
 #include "orvanta/browser/range_text.h"
+#include "orvanta/browser/slide_panel.h"
 #include "orvanta/browser/verse_index.h"
 #include "orvanta/shell/message_box.h"
 #include "orvanta/shell/picture_button.h"
@@ -16,7 +17,6 @@
 
 #include <QComboBox>
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -24,17 +24,11 @@
 namespace {
 
 const QString kChooseSurah = QStringLiteral("حدد السورة");
-constexpr double kSlideStop = 30; // twips from the top
 // The first phase only clears the window; the second shows its parts.
 constexpr qint64 kPhaseAMilliseconds = 10;
 constexpr double kPhaseAStep = 24;
 constexpr qint64 kPhaseBMilliseconds = 100;
 constexpr double kPhaseBStep = 50;
-
-void raisePanel(QWidget* panel, double step) {
-    if (twipsTop(panel) > kSlideStop)
-        setTwipsTop(panel, twipsTop(panel) - step);
-}
 
 } // namespace
 
@@ -85,28 +79,21 @@ void RangeView::build() {
 
 bool RangeView::slide() {
     const BrowserControls& c = window_->Controls();
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        if (!builds_->Yield())
-            return false;
+    const bool cleared = SlidePanel(builds_, c.Picture2_0, kPhaseAStep, kPhaseAMilliseconds, [&c] {
         c.Text2[0]->SetText(QString());
         c.Text2[1]->SetText(QString());
         c.Label6->clear();
         c.Text1->SetText(QString());
-        raisePanel(c.Picture2_0, kPhaseAStep);
-    } while (clock.elapsed() < kPhaseAMilliseconds);
-    clock.restart();
-    do {
-        if (!builds_->Yield())
-            return false;
-        raisePanel(c.Picture2_0, kPhaseBStep);
+    });
+    if (!cleared)
+        return false;
+    const bool shown = SlidePanel(builds_, c.Picture2_0, kPhaseBStep, kPhaseBMilliseconds, [&c] {
         c.Picture10->show();
         c.Text1->show();
         c.List1->show();
         c.Label4->setText(QStringLiteral("فضلا انتظر قليلا"));
-    } while (clock.elapsed() < kPhaseBMilliseconds);
-    if (!builds_->Yield())
+    });
+    if (!shown || !builds_->Yield())
         return false;
     window_->Form_Resize();
     if (twipsTop(c.Picture2_0) != 0) {
