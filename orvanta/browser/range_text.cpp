@@ -2,7 +2,6 @@
 
 #include "common/numeric_value.h"
 #include "orvanta/browser/page_text.h"
-#include "orvanta/store/verse_record_reader.h"
 
 namespace {
 
@@ -35,17 +34,4 @@ bool RangeTextBuilder::Add(const VerseRecord& record) {
     verses_ += VersePiece(record);
     numbers_.append(QString::number(numericValue(record.AyahNo)));
     return true;
-}
-
-QString RangeText(const QString& verseFilePath, double surahNo, double first, double last,
-                  const QString& verseCount) {
-    RangeTextBuilder builder(surahNo, first, last, verseCount);
-    VerseRecordReader reader;
-    if (!reader.Open(verseFilePath))
-        return {};
-    VerseRecord record;
-    while (reader.Next(record))
-        builder.Add(record);
-    reader.Close();
-    return builder.Text();
 }

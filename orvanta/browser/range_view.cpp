@@ -103,14 +103,14 @@ bool RangeView::slide() {
     return true;
 }
 
-bool RangeView::scan() {
+void RangeView::scan() {
     const BrowserControls& c = window_->Controls();
     // The range is taken once, as the choice stands when the reading
     // starts: a choice changed while the verses are read changes the combos
     // only, never the header, the caption or the index of this build.
     const int chosen = c.Combo1->currentIndex();
     const int surahNo = chosen + 1;
-    const QString surahName = chosen >= 0 ? c.Combo1->itemText(chosen) : c.Combo1->currentText();
+    const QString surahName = c.Combo1->itemText(chosen);
     const QString verseCount = c.Combo2->itemText(c.Combo2->count() - 1);
     RangeTextBuilder range(surahNo, numericValue(c.Combo2->currentText()),
                            numericValue(c.Combo3->currentText()), verseCount);
@@ -121,7 +121,7 @@ bool RangeView::scan() {
             if (!range.Matches(record))
                 continue;
             if (!builds_->Yield())
-                return false;
+                return;
             matchCount_ += 1;
             c.Label4->setText(QStringLiteral("انتظر قليلا  ") + QString::number(matchCount_));
             range.Add(record);
@@ -140,5 +140,4 @@ bool RangeView::scan() {
     c.Text1->SetText(range.Text());
     if (c.List1->count() >= 1)
         index_->ShowSelectedVerse();
-    return true;
 }

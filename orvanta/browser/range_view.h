@@ -34,7 +34,7 @@ public:
 private:
     void build();
     bool slide();
-    bool scan();
+    void scan();
 
     BrowserWindow* window_;
     BuildRunner* builds_;
