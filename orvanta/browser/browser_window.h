@@ -43,6 +43,9 @@ public:
     // The resize rules, for the window's size now.
     void Form_Resize();
 
+    // Every raised picture button back to its normal face.
+    void FlattenButtons();
+
     // Moves the mouse pointer to the middle of an area of the window given in
     // twips, shifted as the window's frame is: to the screen pixel
     // ((left + X + W / 2 + 60) / twips per pixel, (top + Y + H / 2 + 360) /

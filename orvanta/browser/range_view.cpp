@@ -9,7 +9,6 @@
 #include "orvanta/browser/slide_panel.h"
 #include "orvanta/browser/verse_index.h"
 #include "orvanta/shell/message_box.h"
-#include "orvanta/shell/picture_button.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/surah_info.h"
 #include "orvanta/store/verse_file.h"
@@ -55,11 +54,8 @@ void RangeView::Combo2_Click() {
 }
 
 void RangeView::Command4_Click() {
+    window_->FlattenButtons();
     const BrowserControls& c = window_->Controls();
-    for (int i = 1; i <= 3; ++i) {
-        if (c.Picture2[i]->IsRaised())
-            c.Picture2[i]->ShowNormalFace();
-    }
     // A refusal changes nothing else, and leaves a running build alone. Text
     // typed into the box is no choice of a surah either.
     if (c.Combo1->currentText() == kChooseSurah || c.Combo1->currentIndex() < 0) {
