@@ -7,6 +7,13 @@ namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
 
+// One verse as a page shows it: the surah header when it is verse 1, then
+// the verse piece.
+QString pagePiece(const VerseRecord& record, const SurahInfoTexts& info) {
+    const QString header = numericValue(record.AyahNo) == 1 ? SurahHeader(info) : QString();
+    return header + VersePiece(record);
+}
+
 } // namespace
 
 QString SurahHeader(const SurahInfoTexts& info) {
@@ -21,16 +28,11 @@ QString VersePiece(const VerseRecord& record) {
     return record.AyahText + u'{' + record.AyahNo + QStringLiteral("} ");
 }
 
-QString PagePiece(const VerseRecord& record, const SurahInfoTexts& info) {
-    const QString header = numericValue(record.AyahNo) == 1 ? SurahHeader(info) : QString();
-    return header + VersePiece(record);
-}
-
 void PageTextBuilder::Add(const VerseRecord& record) {
     if (numericValue(record.PageNo) != page_)
         return;
     LoadSurahInfo(record);
-    text_ += PagePiece(record, SurahInfo());
+    text_ += pagePiece(record, SurahInfo());
 }
 
 QString PageText(const QString& verseFilePath, double page) {

@@ -80,14 +80,8 @@ FindDialog::FindDialog(ResultsWindow* owner) : PictureBox(owner), owner_(owner) 
 }
 
 PictureBox* FindDialog::button(int index) const {
-    switch (index) {
-    case 0:
-        return c_.Picture2_0;
-    case 1:
-        return c_.Picture2_1;
-    default:
-        return c_.Picture2_2;
-    }
+    PictureBox* const buttons[] = {c_.Picture2_0, c_.Picture2_1, c_.Picture2_2};
+    return buttons[index];
 }
 
 void FindDialog::Form_Load() {
