@@ -108,7 +108,6 @@ private slots:
     void fromTheMenu();
 
 private:
-    FindDialog* dialog();
     void type(const QString& word);
     void search();
     void checkResults(const QList<VerseRecord>& expected);
@@ -140,10 +139,6 @@ void TestFindDialog::cleanup() {
     form1_.reset();
     QDir(ResultsFilePath()).removeRecursively();
     QFile::remove(ResultsFilePath());
-}
-
-FindDialog* TestFindDialog::dialog() {
-    return find_;
 }
 
 void TestFindDialog::type(const QString& word) {
@@ -426,9 +421,25 @@ void TestFindDialog::searches() {
     type(word);
     search();
 
+    // The hits are worked out from the row itself, not from the dialog's
+    // controls, so a control the search misreads cannot pass.
+    SearchRequest wanted;
+    wanted.Text1 = word;
+    wanted.Check1 = diacritics ? 1 : 0;
+    wanted.Scope = scope;
+    if (scope == SearchScope::OneJuz) {
+        wanted.Combo1 = first;
+    } else if (scope == SearchScope::JuzRange) {
+        wanted.Combo2 = first;
+        wanted.Combo3 = last;
+    }
     const SearchRequest request = find_->Request();
     QCOMPARE(request.Scope, scope);
-    const QList<VerseRecord> expected = expectedHits(request);
+    QCOMPARE(request.Text1, word);
+    QCOMPARE(request.Check1, wanted.Check1);
+    const QList<VerseRecord> expected = expectedHits(wanted);
+    // A row with a selection expects hits: it cannot pass by finding none.
+    QCOMPARE(expected.isEmpty(), selected.isEmpty());
     checkResults(expected);
     QCOMPARE(c_->Picture1->Count(), 6236);
 
