@@ -8,6 +8,7 @@
 #include "orvanta/shell/font_dialog.h"
 #include "orvanta/shell/font_substitutions.h"
 #include "orvanta/shell/picture_button.h"
+#include "orvanta/shell/shared_pictures.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/app_dir.h"
 #include "support/typing.h"
@@ -381,10 +382,14 @@ void TestBrowserWindow::hover() {
     // Straight from one button onto another: only the second stays raised.
     QVERIFY(!b[1]->IsRaised());
     QVERIFY(b[3]->IsRaised());
-    const QImage hotFace = b[3]->Canvas().toImage();
+    const QImage hotFace = texturedFace(b[3], pictures::HotButtonTexture());
+    const QImage normalFace = texturedFace(b[3], pictures::NormalButtonTexture());
+    QVERIFY(hotFace != normalFace);
+    QCOMPARE(b[3]->Canvas().toImage(), hotFace);
     moveOver(c_->Label7);
+    // Over the range frame the button keeps its border with the normal face.
     QVERIFY(b[3]->IsRaised());
-    QVERIFY(b[3]->Canvas().toImage() != hotFace);
+    QCOMPARE(b[3]->Canvas().toImage(), normalFace);
     moveOver(c_->Picture2_0);
     for (int i = 1; i <= 3; ++i)
         QVERIFY(!b[i]->IsRaised());
