@@ -11,7 +11,6 @@
 #include "orvanta/shell/text_box.h"
 #include "orvanta/shell/tile_picture.h"
 #include "orvanta/store/app_dir.h"
-#include "orvanta/store/surah_table.h"
 #include "orvanta/store/user_files.h"
 #include "search_fixture.h"
 #include "support/message_box_watcher.h"
@@ -32,8 +31,6 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
-
-Q_DECLARE_METATYPE(SearchScope)
 
 namespace {
 
@@ -64,11 +61,6 @@ QRect difference(const QImage& a, const QImage& b) {
             if (a.pixel(x, y) != b.pixel(x, y))
                 r |= QRect(x, y, 1, 1);
     return r;
-}
-
-QString entryText(const VerseRecord& v) {
-    return QString::fromUtf16(surahRow(v.SurahNo.toInt())->name) + QStringLiteral(" :آية ") +
-           v.AyahNo;
 }
 
 void choose(QComboBox* combo, const QString& text) {
