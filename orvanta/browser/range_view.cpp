@@ -9,6 +9,7 @@
 #include "orvanta/browser/slide_panel.h"
 #include "orvanta/browser/verse_index.h"
 #include "orvanta/shell/message_box.h"
+#include "orvanta/shell/picture_box.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/surah_info.h"
 #include "orvanta/store/verse_file.h"
