@@ -45,7 +45,8 @@ inline QString header(const QString& name, const QString& place, int verses) {
 // A range of the built verse file as the range builder collects it.
 inline QString rangeText(int surah, double first, double last, const QString& verseCount) {
     RangeTextBuilder builder(surah, first, last, verseCount);
-    for (const VerseRecord& v : versesWhere([&](const VerseRecord& v) { return builder.Matches(v); }))
+    for (const VerseRecord& v :
+         versesWhere([&](const VerseRecord& v) { return builder.Matches(v); }))
         builder.Add(v);
     return builder.Text();
 }

@@ -70,13 +70,16 @@ void TestSurahInfo::invalidNumbersChangeNothing() {
 void TestSurahInfo::surahOfARecord_data() {
     QTest::addColumn<QString>("surahNo");
     QTest::addColumn<QString>("name"); // البقرة when nothing changes
-    QTest::newRow("plain") << "3" << "آل عمران";
-    QTest::newRow("blanks and a leading zero") << " 03 " << "آل عمران";
-    QTest::newRow("fraction rounded half to even") << "22.5" << "الحج";
-    QTest::newRow("empty") << "" << "البقرة";
-    QTest::newRow("no number") << "x" << "البقرة";
-    QTest::newRow("no surah") << "115" << "البقرة";
-    QTest::newRow("beyond 16 bits") << "70001" << "البقرة";
+    const QString imran = QStringLiteral("آل عمران");
+    const QString unchanged = QStringLiteral("البقرة");
+    QTest::newRow("plain") << QStringLiteral("3") << imran;
+    QTest::newRow("blanks and a leading zero") << QStringLiteral(" 03 ") << imran;
+    QTest::newRow("fraction rounded half to even")
+        << QStringLiteral("22.5") << QStringLiteral("الحج");
+    QTest::newRow("empty") << QString() << unchanged;
+    QTest::newRow("no number") << QStringLiteral("x") << unchanged;
+    QTest::newRow("no surah") << QStringLiteral("115") << unchanged;
+    QTest::newRow("beyond 16 bits") << QStringLiteral("70001") << unchanged;
 }
 
 void TestSurahInfo::surahOfARecord() {

@@ -9,14 +9,10 @@ namespace {
 
 QByteArray recordBytes(const QString& id, int surah, int ayah,
                        const QString& text = QStringLiteral("بِسمِ اللَّهِ")) {
-    const QString lines[] = {id,
-                             QString::number(surah),
-                             QStringLiteral("1"),
-                             QString::number(ayah),
-                             text,
-                             QStringLiteral("1"),
-                             QStringLiteral("تفسير أول"),
-                             QStringLiteral("تفسير ثان")};
+    const QString lines[] = {
+        id,   QString::number(surah), QStringLiteral("1"),         QString::number(ayah),
+        text, QStringLiteral("1"),    QStringLiteral("تفسير أول"), QStringLiteral("تفسير ثان"),
+    };
     QByteArray out;
     for (const QString& l : lines)
         out += cp1256::encode(l) + "\r\n";
@@ -121,8 +117,8 @@ void TestVerseRecordReader::longLinesAreReadWhole() {
         text += i % 7 == 6 ? QChar(0x064E) : QChar(0x0628 + i % 3);
     QCOMPARE(cp1256::encode(text).size(), length);
     QTemporaryDir dir;
-    const auto records = readAll(writeFile(
-        dir, QStringLiteral("qor"), recordBytes("1", 1, 1, text) + recordBytes("2", 1, 2)));
+    const auto records = readAll(writeFile(dir, QStringLiteral("qor"),
+                                           recordBytes("1", 1, 1, text) + recordBytes("2", 1, 2)));
     QCOMPARE(records.size(), 2);
     QCOMPARE(records[0].AyahText, text);
     QCOMPARE(records[0].JuzNo, QStringLiteral("1"));
