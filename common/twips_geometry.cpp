@@ -60,9 +60,14 @@ void setTwipsLeft(QWidget* widget, double left) {
 void setTwipsTop(QWidget* widget, double top) {
     changeTwips(widget, [top](QRectF& r) { r.moveTop(top); });
 }
+// Written so that a size that is no number is refused as well.
 void setTwipsWidth(QWidget* widget, double width) {
+    if (!(width >= 0))
+        return;
     changeTwips(widget, [width](QRectF& r) { r.setWidth(width); });
 }
 void setTwipsHeight(QWidget* widget, double height) {
+    if (!(height >= 0))
+        return;
     changeTwips(widget, [height](QRectF& r) { r.setHeight(height); });
 }

@@ -27,5 +27,8 @@ double twipsHeight(const QWidget* widget);
 // Change one side of the rectangle and keep the others.
 void setTwipsLeft(QWidget* widget, double left);
 void setTwipsTop(QWidget* widget, double top);
+// A negative width or height is refused and leaves the widget as it was, as
+// a control refuses an invalid size: layout rules that work a size out of a
+// window too small for it then keep the last size that fitted.
 void setTwipsWidth(QWidget* widget, double width);
 void setTwipsHeight(QWidget* widget, double height);

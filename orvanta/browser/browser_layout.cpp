@@ -11,28 +11,18 @@
 
 namespace {
 
-void setWidth(QWidget* w, double value) {
-    if (value >= 0)
-        setTwipsWidth(w, value);
-}
-
-void setHeight(QWidget* w, double value) {
-    if (value >= 0)
-        setTwipsHeight(w, value);
-}
-
 void layOutRangeView(const BrowserControls& c, double scaleWidth, double scaleHeight) {
     const double panelHeight = twipsHeight(c.Picture2_0);
-    setWidth(c.Picture10, scaleWidth - 106 - twipsWidth(c.List1));
-    setWidth(c.Text1, scaleWidth - 106 - twipsWidth(c.List1));
-    setWidth(c.Text2[0], twipsWidth(c.Picture10));
-    setWidth(c.Text2[1], twipsWidth(c.Picture10));
+    setTwipsWidth(c.Picture10, scaleWidth - 106 - twipsWidth(c.List1));
+    setTwipsWidth(c.Text1, scaleWidth - 106 - twipsWidth(c.List1));
+    setTwipsWidth(c.Text2[0], twipsWidth(c.Picture10));
+    setTwipsWidth(c.Text2[1], twipsWidth(c.Picture10));
     setTwipsLeft(c.Pic[0],
                  twipsLeft(c.Text2[1]) + twipsWidth(c.Text2[1]) - twipsWidth(c.Pic[0]) - 15);
     setTwipsLeft(c.Pic[1], twipsLeft(c.Pic[0]) - twipsWidth(c.Pic[1]) - 5);
-    setHeight(c.Text1, scaleHeight - panelHeight - 200 - twipsHeight(c.Picture10));
+    setTwipsHeight(c.Text1, scaleHeight - panelHeight - 200 - twipsHeight(c.Picture10));
     setTwipsTop(c.Picture10, twipsTop(c.Text1) + twipsHeight(c.Text1));
-    setHeight(c.List1, scaleHeight - panelHeight - 6);
+    setTwipsHeight(c.List1, scaleHeight - panelHeight - 6);
     setTwipsLeft(c.List1, scaleWidth - (twipsWidth(c.List1) + 50));
     setTwipsLeft(c.Label3_0, (twipsWidth(c.Picture10) - 3010) / 2);
     setTwipsLeft(c.Label6, twipsLeft(c.Label3_0) - twipsWidth(c.Label6) - 20);
@@ -42,11 +32,10 @@ void layOutRangeView(const BrowserControls& c, double scaleWidth, double scaleHe
 
 void LayOutBrowser(const BrowserControls& c, int viewMode, double scaleWidth, double scaleHeight) {
     setTwipsLeft(c.Picture2_0, (scaleWidth - twipsWidth(c.Picture2_0)) / 2);
-    TilePicture(c.Picture2_0, pictures::BackgroundTexture(), 0, 0, twipsWidth(c.Picture2_0),
-                twipsHeight(c.Picture2_0));
+    TileWholeBox(c.Picture2_0, pictures::BackgroundTexture());
     if (viewMode == 1) {
-        setWidth(c.Text1, scaleWidth - 6);
-        setHeight(c.Text1, scaleHeight - twipsHeight(c.Picture2_0) - 10);
+        setTwipsWidth(c.Text1, scaleWidth - 6);
+        setTwipsHeight(c.Text1, scaleHeight - twipsHeight(c.Picture2_0) - 10);
         return;
     }
     layOutRangeView(c, scaleWidth, scaleHeight);

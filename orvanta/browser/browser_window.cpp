@@ -18,7 +18,6 @@
 #include "orvanta/shell/window_activation.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QLabel>
 #include <QListWidget>
@@ -116,11 +115,15 @@ void BrowserWindow::SetInitialState() {
     ::SetInitialState(c_, ScaleHeight());
 }
 
-void BrowserWindow::Picture2_MouseMove(int k) {
+void BrowserWindow::FlattenButtons() {
     for (int i = 1; i <= 3; ++i) {
         if (c_.Picture2[i]->IsRaised())
             c_.Picture2[i]->ShowNormalFace();
     }
+}
+
+void BrowserWindow::Picture2_MouseMove(int k) {
+    FlattenButtons();
     if (k != 0)
         c_.Picture2[k]->ShowHotFace();
 }

@@ -34,8 +34,6 @@ public:
     // "MS Sans Serif" at the first step that fails.
     void ApplyTextFont();
 
-    PageView* Pages() const { return pageView_; }
-    RangeView* Ranges() const { return rangeView_; }
     // Runs the page and range builds one at a time.
     BuildRunner* Builds() const { return builds_; }
 
@@ -44,6 +42,9 @@ public:
 
     // The resize rules, for the window's size now.
     void Form_Resize();
+
+    // Every raised picture button back to its normal face.
+    void FlattenButtons();
 
     // Moves the mouse pointer to the middle of an area of the window given in
     // twips, shifted as the window's frame is: to the screen pixel

@@ -1,12 +1,18 @@
 #include "orvanta/browser/page_text.h"
 
 #include "common/numeric_value.h"
-#include "common/rounding.h"
 #include "orvanta/store/verse_record_reader.h"
 
 namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
+
+// One verse as a page shows it: the surah header when it is verse 1, then
+// the verse piece.
+QString pagePiece(const VerseRecord& record, const SurahInfoTexts& info) {
+    const QString header = numericValue(record.AyahNo) == 1 ? SurahHeader(info) : QString();
+    return header + VersePiece(record);
+}
 
 } // namespace
 
@@ -22,17 +28,11 @@ QString VersePiece(const VerseRecord& record) {
     return record.AyahText + u'{' + record.AyahNo + QStringLiteral("} ");
 }
 
-QString PagePiece(const VerseRecord& record, const SurahInfoTexts& info) {
-    const QString header = numericValue(record.AyahNo) == 1 ? SurahHeader(info) : QString();
-    return header + VersePiece(record);
-}
-
 void PageTextBuilder::Add(const VerseRecord& record) {
     if (numericValue(record.PageNo) != page_)
         return;
-    if (const std::optional<qint16> surahNo = toInt16(record.SurahNo))
-        LoadSurahInfo(*surahNo);
-    text_ += PagePiece(record, SurahInfo());
+    LoadSurahInfo(record);
+    text_ += pagePiece(record, SurahInfo());
 }
 
 QString PageText(const QString& verseFilePath, double page) {

@@ -14,10 +14,6 @@ QString SurahHeader(const SurahInfoTexts& info);
 // gives it, in braces, then a space: "TEXT{n} ".
 QString VersePiece(const VerseRecord& record);
 
-// One verse as a page shows it: the surah header when it is verse 1, then
-// the verse piece.
-QString PagePiece(const VerseRecord& record, const SurahInfoTexts& info);
-
 // Builds the text of one Mushaf page from the verse records, given in file
 // order. Records of other pages are skipped. The facts of each verse's surah
 // come from LoadSurahInfo, which leaves them in SurahInfo() as for any verse

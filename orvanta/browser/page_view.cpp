@@ -5,21 +5,19 @@
 #include "orvanta/browser/browser_window.h"
 #include "orvanta/browser/build_runner.h"
 #include "orvanta/browser/page_text.h"
+#include "orvanta/browser/slide_panel.h"
 #include "orvanta/shell/font_settings.h"
 #include "orvanta/shell/picture_box.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/verse_file.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 
 namespace {
 
 constexpr qint64 kSlideMilliseconds = 400;
-constexpr double kSlideStop = 30; // twips from the top
 constexpr double kSlideStep = 24; // twips per step
 
 } // namespace
@@ -32,38 +30,23 @@ void PageView::ShowChosenPage() {
 }
 
 void PageView::build() {
-    QPointer<PageView> alive(this);
-    building_ = true;
     const BrowserControls& c = window_->Controls();
     window_->SetViewMode(1);
-    if (const double w = window_->ScaleWidth() - 6; w >= 0)
-        setTwipsWidth(c.Text1, w);
-    const bool slid = slide();
-    if (!alive)
-        return; // the window went away while the slide yielded
-    if (slid)
+    setTwipsWidth(c.Text1, window_->ScaleWidth() - 6);
+    if (slide())
         showPage();
-    building_ = false;
 }
 
 bool PageView::slide() {
     const BrowserControls& c = window_->Controls();
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        if (!builds_->Yield())
-            return false;
-        const double top = twipsTop(c.Picture2_0);
-        if (top > kSlideStop)
-            setTwipsTop(c.Picture2_0, top - kSlideStep);
+    return SlidePanel(builds_, c.Picture2_0, kSlideStep, kSlideMilliseconds, [&c] {
         c.Label6->clear();
         c.Text1->SetText(QString());
         c.List1->clear();
         c.Label4->clear();
         c.Text2[0]->SetText(QString());
         c.Text2[1]->SetText(QString());
-    } while (clock.elapsed() < kSlideMilliseconds);
-    return true;
+    });
 }
 
 void PageView::showPage() {
@@ -73,9 +56,7 @@ void PageView::showPage() {
     c.Picture10->show();
     c.Text1->show();
     c.List1->show();
-    const double panelHeight = twipsHeight(c.Picture2_0);
-    if (const double h = window_->ScaleHeight() - panelHeight - 10; h >= 0)
-        setTwipsHeight(c.Text1, h);
+    setTwipsHeight(c.Text1, window_->ScaleHeight() - twipsHeight(c.Picture2_0) - 10);
 
     const QString page = c.Combo4->currentText();
     c.Text1->SetText(PageText(VerseFilePath(), numericValue(page)));

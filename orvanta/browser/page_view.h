@@ -19,8 +19,6 @@ public:
     // a slide ends is read and shown, once.
     void ShowChosenPage();
 
-    bool IsBuilding() const { return building_; }
-
 private:
     void build();
     bool slide();
@@ -28,5 +26,4 @@ private:
 
     BrowserWindow* window_;
     BuildRunner* builds_;
-    bool building_ = false;
 };

@@ -1,9 +1,7 @@
 #include "orvanta/browser/range_text.h"
 
 #include "common/numeric_value.h"
-#include "common/rounding.h"
 #include "orvanta/browser/page_text.h"
-#include "orvanta/store/verse_record_reader.h"
 
 namespace {
 
@@ -29,25 +27,11 @@ bool RangeTextBuilder::Add(const VerseRecord& record) {
     if (!Matches(record))
         return false;
     if (first_ == 1 && !headerShown_) {
-        if (const std::optional<qint16> surahNo = toInt16(record.SurahNo))
-            LoadSurahInfo(*surahNo);
+        LoadSurahInfo(record);
         header_ = RangeHeader(SurahInfo(), verseCount_);
         headerShown_ = true;
     }
     verses_ += VersePiece(record);
     numbers_.append(QString::number(numericValue(record.AyahNo)));
     return true;
-}
-
-QString RangeText(const QString& verseFilePath, double surahNo, double first, double last,
-                  const QString& verseCount) {
-    RangeTextBuilder builder(surahNo, first, last, verseCount);
-    VerseRecordReader reader;
-    if (!reader.Open(verseFilePath))
-        return {};
-    VerseRecord record;
-    while (reader.Next(record))
-        builder.Add(record);
-    reader.Close();
-    return builder.Text();
 }

@@ -44,8 +44,3 @@ private:
     QString verses_;
     QStringList numbers_;
 };
-
-// The range read from a verse record file; empty when the file cannot be
-// read or the range holds no verse.
-QString RangeText(const QString& verseFilePath, double surahNo, double first, double last,
-                  const QString& verseCount);

@@ -6,9 +6,10 @@
 #include "orvanta/browser/build_runner.h"
 #include "orvanta/browser/range_choice.h"
 #include "orvanta/browser/range_text.h"
+#include "orvanta/browser/slide_panel.h"
 #include "orvanta/browser/verse_index.h"
 #include "orvanta/shell/message_box.h"
-#include "orvanta/shell/picture_button.h"
+#include "orvanta/shell/picture_box.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/surah_info.h"
 #include "orvanta/store/verse_file.h"
@@ -16,26 +17,18 @@
 
 #include <QComboBox>
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QSignalBlocker>
 
 namespace {
 
 const QString kChooseSurah = QStringLiteral("حدد السورة");
-constexpr double kSlideStop = 30; // twips from the top
 // The first phase only clears the window; the second shows its parts.
 constexpr qint64 kPhaseAMilliseconds = 10;
 constexpr double kPhaseAStep = 24;
 constexpr qint64 kPhaseBMilliseconds = 100;
 constexpr double kPhaseBStep = 50;
-
-void raisePanel(QWidget* panel, double step) {
-    if (twipsTop(panel) > kSlideStop)
-        setTwipsTop(panel, twipsTop(panel) - step);
-}
 
 } // namespace
 
@@ -62,11 +55,8 @@ void RangeView::Combo2_Click() {
 }
 
 void RangeView::Command4_Click() {
+    window_->FlattenButtons();
     const BrowserControls& c = window_->Controls();
-    for (int i = 1; i <= 3; ++i) {
-        if (c.Picture2[i]->IsRaised())
-            c.Picture2[i]->ShowNormalFace();
-    }
     // A refusal changes nothing else, and leaves a running build alone. Text
     // typed into the box is no choice of a surah either.
     if (c.Combo1->currentText() == kChooseSurah || c.Combo1->currentIndex() < 0) {
@@ -78,41 +68,29 @@ void RangeView::Command4_Click() {
 }
 
 void RangeView::build() {
-    QPointer<RangeView> alive(this);
-    building_ = true;
     window_->SetViewMode(0);
     matchCount_ = 0;
     if (slide())
         scan();
-    // Unless the window went away while the build yielded.
-    if (alive)
-        building_ = false;
 }
 
 bool RangeView::slide() {
     const BrowserControls& c = window_->Controls();
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        if (!builds_->Yield())
-            return false;
+    const bool cleared = SlidePanel(builds_, c.Picture2_0, kPhaseAStep, kPhaseAMilliseconds, [&c] {
         c.Text2[0]->SetText(QString());
         c.Text2[1]->SetText(QString());
         c.Label6->clear();
         c.Text1->SetText(QString());
-        raisePanel(c.Picture2_0, kPhaseAStep);
-    } while (clock.elapsed() < kPhaseAMilliseconds);
-    clock.restart();
-    do {
-        if (!builds_->Yield())
-            return false;
-        raisePanel(c.Picture2_0, kPhaseBStep);
+    });
+    if (!cleared)
+        return false;
+    const bool shown = SlidePanel(builds_, c.Picture2_0, kPhaseBStep, kPhaseBMilliseconds, [&c] {
         c.Picture10->show();
         c.Text1->show();
         c.List1->show();
         c.Label4->setText(QStringLiteral("فضلا انتظر قليلا"));
-    } while (clock.elapsed() < kPhaseBMilliseconds);
-    if (!builds_->Yield())
+    });
+    if (!shown || !builds_->Yield())
         return false;
     window_->Form_Resize();
     if (twipsTop(c.Picture2_0) != 0) {
@@ -122,14 +100,14 @@ bool RangeView::slide() {
     return true;
 }
 
-bool RangeView::scan() {
+void RangeView::scan() {
     const BrowserControls& c = window_->Controls();
     // The range is taken once, as the choice stands when the reading
     // starts: a choice changed while the verses are read changes the combos
     // only, never the header, the caption or the index of this build.
     const int chosen = c.Combo1->currentIndex();
     const int surahNo = chosen + 1;
-    const QString surahName = chosen >= 0 ? c.Combo1->itemText(chosen) : c.Combo1->currentText();
+    const QString surahName = c.Combo1->itemText(chosen);
     const QString verseCount = c.Combo2->itemText(c.Combo2->count() - 1);
     RangeTextBuilder range(surahNo, numericValue(c.Combo2->currentText()),
                            numericValue(c.Combo3->currentText()), verseCount);
@@ -140,7 +118,7 @@ bool RangeView::scan() {
             if (!range.Matches(record))
                 continue;
             if (!builds_->Yield())
-                return false;
+                return;
             matchCount_ += 1;
             c.Label4->setText(QStringLiteral("انتظر قليلا  ") + QString::number(matchCount_));
             range.Add(record);
@@ -159,5 +137,4 @@ bool RangeView::scan() {
     c.Text1->SetText(range.Text());
     if (c.List1->count() >= 1)
         index_->ShowSelectedVerse();
-    return true;
 }

@@ -30,16 +30,14 @@ public:
 
     // The verses found by the running or last range build.
     float MatchCount() const { return matchCount_; }
-    bool IsBuilding() const { return building_; }
 
 private:
     void build();
     bool slide();
-    bool scan();
+    void scan();
 
     BrowserWindow* window_;
     BuildRunner* builds_;
     VerseIndex* index_;
     float matchCount_ = 0;
-    bool building_ = false;
 };

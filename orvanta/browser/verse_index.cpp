@@ -5,6 +5,7 @@
 #include "orvanta/browser/build_runner.h"
 #include "orvanta/browser/verse_lookup.h"
 #include "orvanta/shell/picture_box.h"
+#include "orvanta/shell/tafsir_area.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/verse_file.h"
 
@@ -46,7 +47,7 @@ void VerseIndex::List1_Click() {
 void VerseIndex::ShowSelectedVerse() {
     const BrowserControls& c = window_->Controls();
     // The caption names the pane in view, whichever tab chose it.
-    c.Label3_0->setText((c.Text2[1]->isHidden() ? c.Text2[0] : c.Text2[1])->toolTip());
+    c.Label3_0->setText(VisibleTafsirName(c.Text2));
     c.Label6->clear();
     c.Text2[0]->SetText(QString());
     c.Text2[1]->SetText(QString());
@@ -76,7 +77,5 @@ void VerseIndex::ShowSelectedVerse() {
 
 void VerseIndex::Pic_Click(int i) {
     const BrowserControls& c = window_->Controls();
-    c.Label3_0->setText(c.Text2[i]->Text().isEmpty() ? QString() : c.Text2[i]->toolTip());
-    c.Text2[i]->show();
-    c.Text2[1 - i]->hide();
+    ShowTafsirPane(c.Text2, c.Label3_0, i);
 }

@@ -1,6 +1,5 @@
 #include "orvanta/search/copy_texts.h"
 
-#include "orvanta/search/result_entries.h"
 #include "orvanta/store/surah_info.h"
 #include "orvanta/store/verse_record_reader.h"
 
@@ -44,7 +43,7 @@ MarkedVersesCopy CopyMarkedVerses(const QString& resultsFile, const QStringList&
         if (!reader.NextWithId(id, record))
             continue;
         ++copy.count;
-        LoadSurahInfo(SurahNumber(record));
+        LoadSurahInfo(record);
         const QString verse = numberedVerse(copy.count, record, SurahInfo().SurahName);
         if (!withTafsir) {
             copy.text += verse;

@@ -28,11 +28,6 @@ namespace {
 // About one screen refresh.
 constexpr int kScreenRefreshMilliseconds = 16;
 
-void tile(PictureBox* box, const QPixmap& picture) {
-    const QRectF r = twipsGeometry(box);
-    TilePicture(box, picture, 0, 0, r.width(), r.height());
-}
-
 } // namespace
 
 FindDialog::FindDialog(ResultsWindow* owner) : PictureBox(owner), owner_(owner) {
@@ -85,19 +80,13 @@ FindDialog::FindDialog(ResultsWindow* owner) : PictureBox(owner), owner_(owner) 
 }
 
 PictureBox* FindDialog::button(int index) const {
-    switch (index) {
-    case 0:
-        return c_.Picture2_0;
-    case 1:
-        return c_.Picture2_1;
-    default:
-        return c_.Picture2_2;
-    }
+    PictureBox* const buttons[] = {c_.Picture2_0, c_.Picture2_1, c_.Picture2_2};
+    return buttons[index];
 }
 
 void FindDialog::Form_Load() {
     PaintNormalFace(c_.Picture2_0);
-    tile(c_.Picture2_1, owner_->BackgroundTexture());
+    TileWholeBox(c_.Picture2_1, owner_->BackgroundTexture());
     PaintNormalFace(c_.Picture2_2);
     SetOuterHeight(kCollapsedHeight);
 }
@@ -129,7 +118,7 @@ void FindDialog::Text1_Change() {
         c_.Picture2_1->setEnabled(true);
         PaintNormalFace(c_.Picture2_1);
     } else {
-        tile(c_.Picture2_1, owner_->BackgroundTexture());
+        TileWholeBox(c_.Picture2_1, owner_->BackgroundTexture());
         c_.Picture2_1->setEnabled(false);
     }
 }
@@ -228,7 +217,7 @@ void FindDialog::setStatusText(const QString& text) {
 
 void FindDialog::PrepareForSearch() {
     setCursor(Qt::WaitCursor);
-    tile(c_.Picture2_0, owner_->BackgroundTexture());
+    TileWholeBox(c_.Picture2_0, owner_->BackgroundTexture());
     c_.Picture2_0->setEnabled(false);
 }
 

@@ -14,6 +14,10 @@ bool IsHaraka(QChar ch) {
     return ch.unicode() >= kFirstHaraka && ch.unicode() <= kLastHaraka;
 }
 
+bool IsMarkCode(QChar ch) {
+    return cp1256::code(ch) >= kFirstMarkCode;
+}
+
 bool IsHaraka(QStringView text) {
     return text.size() == 1 && IsHaraka(text.front());
 }
@@ -22,7 +26,7 @@ QString BareSearchWord(QStringView typed) {
     QString kept;
     kept.reserve(typed.size());
     for (const QChar ch : typed)
-        if (cp1256::code(ch) < kFirstMarkCode)
+        if (!IsMarkCode(ch))
             kept.append(ch);
     return kept;
 }

@@ -8,10 +8,13 @@
 bool IsHaraka(QStringView text);
 bool IsHaraka(QChar ch);
 
-// The typed word as a search without diacritics stores it: every character
-// whose code page 1256 code is 240 or more left out. Those are the harakat
-// and a few other marks of the code page's top rows; a character the code
-// page lacks counts as code 63 and stays.
+// True when the character's code page 1256 code is 240 or more: the
+// harakat and a few other marks of the code page's top rows. A character the
+// code page lacks counts as code 63 and is none.
+bool IsMarkCode(QChar ch);
+
+// The typed word as a search without diacritics stores it: every
+// IsMarkCode character left out.
 QString BareSearchWord(QStringView typed);
 
 // A verse text without its harakat, the text a search without diacritics

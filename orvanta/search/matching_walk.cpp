@@ -1,12 +1,6 @@
 #include "orvanta/search/matching_walk.h"
 
-#include "common/cp1256.h"
-
-namespace {
-
-constexpr int kFirstMarkCode = 240;
-
-} // namespace
+#include "orvanta/search/harakat.h"
 
 QString MatchingWalk(QStringView verseText, QStringView word) {
     QString h;
@@ -16,7 +10,7 @@ QString MatchingWalk(QStringView verseText, QStringView word) {
             h.append(c);
             if (++k >= word.size())
                 break;
-        } else if (!h.isEmpty() && cp1256::code(c) >= kFirstMarkCode) {
+        } else if (!h.isEmpty() && IsMarkCode(c)) {
             h.append(c);
         } else {
             h.clear();

@@ -1,15 +1,10 @@
 #include "orvanta/search/result_entries.h"
 
-#include "common/rounding.h"
 #include "orvanta/store/surah_info.h"
 #include "orvanta/store/verse_record_reader.h"
 
-qint16 SurahNumber(const VerseRecord& record) {
-    return toInt16(record.SurahNo).value_or(0);
-}
-
 QString ResultEntryText(const VerseRecord& record) {
-    LoadSurahInfo(SurahNumber(record));
+    LoadSurahInfo(record);
     return SurahInfo().SurahName + QStringLiteral(" :آية ") + record.AyahNo;
 }
 

@@ -29,7 +29,3 @@ std::optional<VerseRecord> FindResult(const QString& resultsFile, const QString&
 // The verse as the results window shows it: " {", the text, " }", the surah
 // name and the verse number, with nothing between them.
 QString ShownVerseText(const VerseRecord& record, const QString& surahName);
-
-// The record's surah number as the surah table takes it: a whole 16-bit
-// number, 0 (no surah) when the line holds none.
-qint16 SurahNumber(const VerseRecord& record);

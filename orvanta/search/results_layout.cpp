@@ -13,23 +13,13 @@ namespace {
 constexpr double kLeastWidth = 2500;
 constexpr double kLeastHeight = 3780;
 
-void setWidth(QWidget* w, double value) {
-    if (value >= 0)
-        setTwipsWidth(w, value);
-}
-
-void setHeight(QWidget* w, double value) {
-    if (value >= 0)
-        setTwipsHeight(w, value);
-}
-
 void layOutAcross(const ResultsControls& c, double scaleWidth) {
-    setWidth(c.Picture10, scaleWidth - 106 - twipsWidth(c.List1));
+    setTwipsWidth(c.Picture10, scaleWidth - 106 - twipsWidth(c.List1));
     setTwipsLeft(c.Picture2, (twipsWidth(c.Picture10) - twipsWidth(c.Picture2)) / 2);
     setTwipsLeft(c.List1, scaleWidth - twipsWidth(c.List1) - 50);
-    setWidth(c.Text1, scaleWidth - 106 - twipsWidth(c.List1));
-    setWidth(c.Text2[0], twipsWidth(c.Picture10));
-    setWidth(c.Text2[1], twipsWidth(c.Picture10));
+    setTwipsWidth(c.Text1, scaleWidth - 106 - twipsWidth(c.List1));
+    setTwipsWidth(c.Text2[0], twipsWidth(c.Picture10));
+    setTwipsWidth(c.Text2[1], twipsWidth(c.Picture10));
     setTwipsLeft(c.Pic[0],
                  twipsLeft(c.Text2[1]) + twipsWidth(c.Text2[1]) - twipsWidth(c.Pic[0]) - 15);
     setTwipsLeft(c.Pic[1], twipsLeft(c.Pic[0]) - twipsWidth(c.Pic[1]) - 5);
@@ -38,16 +28,12 @@ void layOutAcross(const ResultsControls& c, double scaleWidth) {
 }
 
 void layOutDown(const ResultsControls& c, double scaleHeight, double v) {
-    setHeight(c.Text1, scaleHeight - v);
+    setTwipsHeight(c.Text1, scaleHeight - v);
     setTwipsTop(c.Picture10, twipsTop(c.Text1) + twipsHeight(c.Text1) + 20);
-    setHeight(c.List1, scaleHeight - 6);
+    setTwipsHeight(c.List1, scaleHeight - 6);
     setTwipsTop(c.Picture2, twipsTop(c.Picture10) + twipsHeight(c.Picture10) + 50);
     if (twipsWidth(c.Picture10) < twipsWidth(c.Picture2))
         setTwipsLeft(c.Picture2, twipsLeft(c.List1) - twipsWidth(c.Picture2));
-}
-
-void tile(PictureBox* box, const QPixmap& texture) {
-    TilePicture(box, texture, 0, 0, twipsWidth(box), twipsHeight(box));
 }
 
 } // namespace
@@ -61,7 +47,7 @@ bool LayOutResults(const ResultsControls& c, double scaleWidth, double scaleHeig
         return false;
     layOutDown(c, scaleHeight, v);
     const QPixmap texture = c.Picture1->pixmap();
-    tile(c.Picture2, texture);
-    tile(c.Picture10, texture);
+    TileWholeBox(c.Picture2, texture);
+    TileWholeBox(c.Picture10, texture);
     return true;
 }

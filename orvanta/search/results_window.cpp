@@ -16,6 +16,7 @@
 #include "orvanta/shell/picture_box.h"
 #include "orvanta/shell/program_end.h"
 #include "orvanta/shell/shared_pictures.h"
+#include "orvanta/shell/tafsir_area.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/shell/window_activation.h"
 #include "orvanta/store/surah_info.h"
@@ -148,15 +149,7 @@ void ResultsWindow::ClearVerseView() {
 
 void ResultsWindow::ShowFoundVerse() {
     ClearVerseView();
-    for (int i = 0; i < c_.List1->count(); ++i) {
-        if (QListWidgetItem* twin = c_.List2->item(i))
-            twin->setCheckState(c_.List1->item(i)->checkState());
-    }
-    c_.Label1->setText(c_.Text2[0]->toolTip());
-    for (TextBox* pane : c_.Text2) {
-        if (!pane->isHidden())
-            c_.Label1->setText(pane->toolTip());
-    }
+    c_.Label1->setText(VisibleTafsirName(c_.Text2));
     c_.List2->setCurrentRow(c_.List1->currentRow());
     const QListWidgetItem* current = c_.List2->currentItem();
     showResult(current ? current->text() : QString());
@@ -167,7 +160,7 @@ void ResultsWindow::showResult(const QString& verseId) {
     const std::optional<VerseRecord> found = FindResult(ResultsFilePath(), verseId);
     if (!found)
         return;
-    LoadSurahInfo(SurahNumber(*found));
+    LoadSurahInfo(*found);
     const SurahInfoTexts& info = SurahInfo();
     c_.lab[0]->setText(info.SurahName);
     c_.lab[5]->setText(info.RevelationPlace);
@@ -188,20 +181,13 @@ void ResultsWindow::selectSearchWord() {
         const QListWidgetItem* current = c_.List1->currentItem();
         c_.Label2->setText(QStringLiteral("  ") + (current ? current->text() : QString()));
     }
-    if (const std::optional<TextSpan> span = SelectionSpan(t, h)) {
-        QTextCursor cursor = c_.Text1->textCursor();
-        cursor.setPosition(span->start);
-        cursor.setPosition(span->start + span->length, QTextCursor::KeepAnchor);
-        c_.Text1->setTextCursor(cursor);
-    }
+    if (const std::optional<TextSpan> span = SelectionSpan(t, h))
+        c_.Text1->Select(span->start, span->length);
     c_.Text1->setFocus();
 }
 
 void ResultsWindow::Pic_Click(int index) {
-    TextBox* pane = c_.Text2[index];
-    c_.Label1->setText(pane->Text().isEmpty() ? QString() : pane->toolTip());
-    c_.Text2[index]->show();
-    c_.Text2[1 - index]->hide();
+    ShowTafsirPane(c_.Text2, c_.Label1, index);
 }
 
 void ResultsWindow::ClearResultLists() {

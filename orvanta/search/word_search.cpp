@@ -26,7 +26,7 @@ bool scan(const SearchRequest& request, SearchSurface& surface, const QString& v
           ResultsFileWriter& writer) {
     const bool withDiacritics = request.Check1 == 1;
     int scannedCount = 0;
-    float hitCount = 0;
+    int hitCount = 0;
     VerseRecordReader reader;
     reader.Open(verseFile);
     VerseRecord record;
@@ -43,7 +43,7 @@ bool scan(const SearchRequest& request, SearchSurface& surface, const QString& v
                 return false;
             surface.YieldToEvents();
             ++hitCount;
-            surface.ShowHitCount(static_cast<int>(hitCount));
+            surface.ShowHitCount(hitCount);
         }
     }
     return true;

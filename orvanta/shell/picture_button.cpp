@@ -12,19 +12,14 @@ QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-void paintFace(PictureBox* box, const QPixmap& texture) {
-    const QRectF r = twipsGeometry(box);
-    TilePicture(box, texture, 0, 0, r.width(), r.height());
-}
-
 } // namespace
 
 void PaintNormalFace(PictureBox* box) {
-    paintFace(box, pictures::NormalButtonTexture());
+    TileWholeBox(box, pictures::NormalButtonTexture());
 }
 
 void PaintHotFace(PictureBox* box) {
-    paintFace(box, pictures::HotButtonTexture());
+    TileWholeBox(box, pictures::HotButtonTexture());
 }
 
 PictureButton::PictureButton(QWidget* parent, int index, const QRectF& rect, const QString& caption,

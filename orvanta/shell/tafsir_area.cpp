@@ -5,6 +5,7 @@
 #include "orvanta/shell/shared_pictures.h"
 #include "orvanta/shell/text_box.h"
 
+#include <QLabel>
 #include <QPainter>
 
 namespace {
@@ -40,4 +41,14 @@ PictureBox* CreateTafsirTab(QWidget* area, int i, double left) {
     tab->setToolTip(TafsirName(i));
     tab->setCursor(Qt::PointingHandCursor);
     return tab;
+}
+
+QString VisibleTafsirName(const TextBox* const panes[2]) {
+    return (panes[1]->isHidden() ? panes[0] : panes[1])->toolTip();
+}
+
+void ShowTafsirPane(TextBox* const panes[2], QLabel* caption, int i) {
+    caption->setText(panes[i]->Text().isEmpty() ? QString() : panes[i]->toolTip());
+    panes[i]->show();
+    panes[1 - i]->hide();
 }

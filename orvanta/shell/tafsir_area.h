@@ -4,6 +4,7 @@
 
 class PictureBox;
 class TextBox;
+class QLabel;
 class QWidget;
 
 // The pieces of a tafsir area that the results window and the browser
@@ -22,3 +23,10 @@ TextBox* CreateTafsirPane(QWidget* area, int i);
 // whatever the area shows, which shows through the picture's rounded
 // corners, and a pointing hand over it.
 PictureBox* CreateTafsirTab(QWidget* area, int i, double left);
+
+// The name of the pane in view: the second when it is shown, else the first.
+QString VisibleTafsirName(const TextBox* const panes[2]);
+
+// The tab click: pane i shown over the other, and the caption naming it,
+// or left empty when the pane has no text.
+void ShowTafsirPane(TextBox* const panes[2], QLabel* caption, int i);

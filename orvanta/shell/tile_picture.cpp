@@ -27,3 +27,7 @@ void TilePicture(PictureBox* target, const QPixmap& picture, double x0, double y
     }
     target->update();
 }
+
+void TileWholeBox(PictureBox* box, const QPixmap& picture) {
+    TilePicture(box, picture, 0, 0, twipsWidth(box), twipsHeight(box));
+}

@@ -12,3 +12,7 @@ class QPixmap;
 // is painted stays on the box's canvas.
 void TilePicture(PictureBox* target, const QPixmap& picture, double x0, double y0, double width,
                  double height);
+
+// The picture tiled over the whole of the box, from its top-left corner: the
+// texture face of a button or a panel.
+void TileWholeBox(PictureBox* box, const QPixmap& picture);

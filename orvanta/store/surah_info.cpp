@@ -1,5 +1,6 @@
 #include "orvanta/store/surah_info.h"
 
+#include "common/rounding.h"
 #include "orvanta/store/surah_table.h"
 
 namespace {
@@ -33,4 +34,9 @@ const SurahInfoTexts& SurahInfo() {
 
 void LoadSurahInfo(qint16 surahNo) {
     shared().load(surahNo);
+}
+
+void LoadSurahInfo(const VerseRecord& record) {
+    if (const std::optional<qint16> surahNo = toInt16(record.SurahNo))
+        LoadSurahInfo(*surahNo);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "orvanta/store/verse_record.h"
+
 #include <QString>
 
 // The facts of one surah as the windows show them. The four count texts are
@@ -23,3 +25,8 @@ struct SurahInfoTexts {
 const SurahInfoTexts& SurahInfo();
 
 void LoadSurahInfo(qint16 surahNo);
+
+// The facts of the surah the record's SurahNo names, read as a whole 16-bit
+// number ("22.5" is 22); a line that holds no such number, or no surah's,
+// changes nothing.
+void LoadSurahInfo(const VerseRecord& record);

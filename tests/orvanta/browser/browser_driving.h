@@ -1,12 +1,15 @@
 #pragma once
 
+#include "common/twips_geometry.h"
 #include "orvanta/browser/browser_controls.h"
 #include "orvanta/shell/picture_button.h"
+#include "orvanta/shell/tile_picture.h"
 #include "support/show_active.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTest>
@@ -47,4 +50,13 @@ inline void buildRange(const BrowserControls& c, int surah, int first = 0, int l
     if (last > 0)
         chooseEntry(c.Combo3, last - first - 1);
     QTest::mouseClick(c.Picture2[3], Qt::LeftButton, {}, QPoint(2, 2));
+}
+
+// A box's face as the texture alone paints it over the whole box.
+inline QImage texturedFace(const PictureBox* box, const QPixmap& texture) {
+    PictureBox scratch;
+    setTwipsGeometry(&scratch, twipsGeometry(box));
+    scratch.SetBackColor(box->BackColor());
+    TileWholeBox(&scratch, texture);
+    return scratch.Canvas().toImage();
 }

@@ -3,11 +3,12 @@
 #include "common/twips_geometry.h"
 #include "orvanta/browser/back_to_results.h"
 #include "orvanta/browser/browser_window.h"
+#include "orvanta/browser/build_runner.h"
 #include "orvanta/browser/page_text.h"
-#include "orvanta/browser/page_view.h"
 #include "orvanta/shell/font_dialog.h"
 #include "orvanta/shell/font_substitutions.h"
 #include "orvanta/shell/picture_button.h"
+#include "orvanta/shell/shared_pictures.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/app_dir.h"
 #include "support/typing.h"
@@ -189,7 +190,7 @@ void TestBrowserWindow::pageView() {
     QFETCH(int, page);
     showActive(*window_);
     chooseFromList(c_->Combo4, page);
-    QVERIFY(!window_->Pages()->IsBuilding());
+    QVERIFY(!window_->Builds()->Running());
     QCOMPARE(c_->Combo4->currentText(), QString::number(page));
     QCOMPARE(c_->Text1->Text(), PageText(builtVerseFile(), page));
     QVERIFY(c_->Text1->Text().endsWith(QStringLiteral("} ")));
@@ -269,7 +270,7 @@ void TestBrowserWindow::choiceDuringTheSlide() {
     showActive(*window_);
     bool chosen = false;
     QTimer::singleShot(200, this, [&] {
-        QVERIFY(window_->Pages()->IsBuilding());
+        QVERIFY(window_->Builds()->Running());
         chooseFromList(c_->Combo4, 7);
         chosen = true;
     });
@@ -286,7 +287,7 @@ void TestBrowserWindow::choiceDuringTheSlide() {
     for (const VerseRecord& v : versesOfPage(5))
         QVERIFY(!c_->Text1->Text().contains(v.AyahText));
     QCOMPARE(c_->Text1->Text().count(versesOfPage(7).first().AyahText), 1);
-    QVERIFY(!window_->Pages()->IsBuilding());
+    QVERIFY(!window_->Builds()->Running());
 }
 
 void TestBrowserWindow::typingChoosesNothing() {
@@ -381,10 +382,14 @@ void TestBrowserWindow::hover() {
     // Straight from one button onto another: only the second stays raised.
     QVERIFY(!b[1]->IsRaised());
     QVERIFY(b[3]->IsRaised());
-    const QImage hotFace = b[3]->Canvas().toImage();
+    const QImage hotFace = texturedFace(b[3], pictures::HotButtonTexture());
+    const QImage normalFace = texturedFace(b[3], pictures::NormalButtonTexture());
+    QVERIFY(hotFace != normalFace);
+    QCOMPARE(b[3]->Canvas().toImage(), hotFace);
     moveOver(c_->Label7);
+    // Over the range frame the button keeps its border with the normal face.
     QVERIFY(b[3]->IsRaised());
-    QVERIFY(b[3]->Canvas().toImage() != hotFace);
+    QCOMPARE(b[3]->Canvas().toImage(), normalFace);
     moveOver(c_->Picture2_0);
     for (int i = 1; i <= 3; ++i)
         QVERIFY(!b[i]->IsRaised());

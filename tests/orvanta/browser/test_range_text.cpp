@@ -61,7 +61,7 @@ void TestRangeText::rangeHeader() {
 }
 
 void TestRangeText::wholeFatiha() {
-    const QString text = RangeText(builtVerseFile(), 1, 1, 7, QStringLiteral("7"));
+    const QString text = rangeText(1, 1, 7, QStringLiteral("7"));
     const QList<VerseRecord> verses = versesOfSurah(1);
     QCOMPARE(text, QStringLiteral("\r\n~§§  الفاتحة(مكية)7  §§~\r\n") + pieces(verses));
     QVERIFY(text.endsWith(QStringLiteral("{7} ")));
@@ -97,7 +97,7 @@ void TestRangeText::ranges() {
         expected = RangeHeader(info, count);
     if (from > 0)
         expected += pieces(versesOfSurah(surah).mid(from - 1, to - from + 1));
-    QCOMPARE(RangeText(builtVerseFile(), surah, first, last, count), expected);
+    QCOMPARE(rangeText(surah, first, last, count), expected);
 }
 
 void TestRangeText::builderCollects() {

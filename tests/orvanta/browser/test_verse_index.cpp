@@ -23,6 +23,7 @@ private slots:
     void cleanup();
     void indexClick_data();
     void indexClick();
+    void chosenEntryClickedAgain();
     void secondPaneStaysInView();
     void tabs_data();
     void tabs();
@@ -63,6 +64,7 @@ void TestVerseIndex::indexClick_data() {
     // Verse 1 must not be found inside 11 or 21, nor 2 inside 12 or 22.
     QTest::newRow("1") << 1;
     QTest::newRow("2") << 2;
+    QTest::newRow("3, without a second tafsir") << 3;
     QTest::newRow("11") << 11;
     QTest::newRow("21") << 21;
     QTest::newRow("25") << 25;
@@ -85,6 +87,22 @@ void TestVerseIndex::indexClick() {
     QCOMPARE(c_->Label3_0->text(), QStringLiteral("تفسير الجلالين"));
     // Verse 3 has no second tafsir.
     QCOMPARE(c_->Text2[1]->Text(), verse == 3 ? QString() : QStringLiteral("الميسر 2:") + number);
+}
+
+void TestVerseIndex::chosenEntryClickedAgain() {
+    buildRange(*c_, 2, 1, 10);
+    clickEntry(c_->List1, 4);
+    QCOMPARE(c_->Label6->text(), QStringLiteral(" البقرة آية : 5"));
+    chooseEntry(c_->Combo1, 2);
+    c_->Text1->Select(0, 0);
+    // The entry is chosen already: no row changes, yet the click is an index
+    // click, which marks the verse again and looks it up in Al Imran now.
+    clickEntry(c_->List1, 4);
+    QCOMPARE(c_->List1->currentRow(), 4);
+    QCOMPARE(c_->Text1->SelectedText(), QStringLiteral("{5}"));
+    QCOMPARE(c_->Label6->text(), QStringLiteral(" آل عمران آية : 5"));
+    QCOMPARE(c_->Text2[0]->Text(), QStringLiteral("الجلالين 3:5"));
+    QCOMPARE(c_->Text2[1]->Text(), QStringLiteral("الميسر 3:5"));
 }
 
 void TestVerseIndex::secondPaneStaysInView() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/cp1256.h"
+#include "orvanta/browser/range_text.h"
 #include "orvanta/store/verse_record_reader.h"
 
 #include <QFile>
@@ -39,6 +40,15 @@ inline QString header(const QString& name, const QString& place, int verses) {
     return QStringLiteral("\r\n") + QString(28, QChar(0xB8)) + QStringLiteral("\r\n~§§  ") + name +
            u'(' + place + u')' + QStringLiteral("عدد آياتها  ") + QString::number(verses) +
            QStringLiteral("  §§~\r\n") + QString(24, QChar(0xB0)) + QStringLiteral("\r\n");
+}
+
+// A range of the built verse file as the range builder collects it.
+inline QString rangeText(int surah, double first, double last, const QString& verseCount) {
+    RangeTextBuilder builder(surah, first, last, verseCount);
+    for (const VerseRecord& v :
+         versesWhere([&](const VerseRecord& v) { return builder.Matches(v); }))
+        builder.Add(v);
+    return builder.Text();
 }
 
 // The verses as the browser shows them one after another.

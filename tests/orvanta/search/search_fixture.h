@@ -1,10 +1,12 @@
 #pragma once
 
 #include "orvanta/search/search_request.h"
+#include "orvanta/store/surah_table.h"
 #include "orvanta/store/verse_record_reader.h"
 
 #include <QFile>
 #include <QList>
+#include <QMetaType>
 #include <QRegularExpression>
 #include <csignal>
 #include <sys/resource.h>
@@ -13,6 +15,8 @@
 // must find worked out straight from it, and a limit on the size of files
 // the test may write (a results location that cannot take the hits, also
 // for a test running as root).
+
+Q_DECLARE_METATYPE(SearchScope)
 
 inline QString builtVerseFile() {
     return QStringLiteral(PROGRAM_DIR "/qor");
@@ -44,6 +48,16 @@ inline const VerseRecord& verse(int surah, int ayah) {
         if (v.SurahNo.toInt() == surah && v.AyahNo.toInt() == ayah)
             return v;
     qFatal("no verse %d:%d", surah, ayah);
+}
+
+// The name of the verse's surah, as the surah table spells it.
+inline QString surahName(const VerseRecord& v) {
+    return QString::fromUtf16(surahRow(v.SurahNo.toInt())->name);
+}
+
+// A hit's entry in the results list: its surah's name, " :آية ", its number.
+inline QString entryText(const VerseRecord& v) {
+    return surahName(v) + QStringLiteral(" :آية ") + v.AyahNo;
 }
 
 // The verses a search must list, in file order.

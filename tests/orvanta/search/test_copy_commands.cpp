@@ -11,7 +11,6 @@
 #include "orvanta/shell/picture_button.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/app_dir.h"
-#include "orvanta/store/surah_table.h"
 #include "orvanta/store/user_files.h"
 #include "search_fixture.h"
 #include "support/message_box_watcher.h"
@@ -52,10 +51,6 @@ QList<VerseRecord> fixtureHits() {
         hits.append(v);
     }
     return hits;
-}
-
-QString surahName(const VerseRecord& v) {
-    return QString::fromUtf16(surahRow(v.SurahNo.toInt())->name);
 }
 
 QString clipboardText() {

@@ -11,7 +11,6 @@
 #include "orvanta/shell/text_box.h"
 #include "orvanta/shell/tile_picture.h"
 #include "orvanta/store/app_dir.h"
-#include "orvanta/store/surah_table.h"
 #include "orvanta/store/user_files.h"
 #include "search_fixture.h"
 #include "support/message_box_watcher.h"
@@ -32,8 +31,6 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
-
-Q_DECLARE_METATYPE(SearchScope)
 
 namespace {
 
@@ -64,11 +61,6 @@ QRect difference(const QImage& a, const QImage& b) {
             if (a.pixel(x, y) != b.pixel(x, y))
                 r |= QRect(x, y, 1, 1);
     return r;
-}
-
-QString entryText(const VerseRecord& v) {
-    return QString::fromUtf16(surahRow(v.SurahNo.toInt())->name) + QStringLiteral(" :آية ") +
-           v.AyahNo;
 }
 
 void choose(QComboBox* combo, const QString& text) {
@@ -108,7 +100,6 @@ private slots:
     void fromTheMenu();
 
 private:
-    FindDialog* dialog();
     void type(const QString& word);
     void search();
     void checkResults(const QList<VerseRecord>& expected);
@@ -140,10 +131,6 @@ void TestFindDialog::cleanup() {
     form1_.reset();
     QDir(ResultsFilePath()).removeRecursively();
     QFile::remove(ResultsFilePath());
-}
-
-FindDialog* TestFindDialog::dialog() {
-    return find_;
 }
 
 void TestFindDialog::type(const QString& word) {
@@ -426,9 +413,25 @@ void TestFindDialog::searches() {
     type(word);
     search();
 
+    // The hits are worked out from the row itself, not from the dialog's
+    // controls, so a control the search misreads cannot pass.
+    SearchRequest wanted;
+    wanted.Text1 = word;
+    wanted.Check1 = diacritics ? 1 : 0;
+    wanted.Scope = scope;
+    if (scope == SearchScope::OneJuz) {
+        wanted.Combo1 = first;
+    } else if (scope == SearchScope::JuzRange) {
+        wanted.Combo2 = first;
+        wanted.Combo3 = last;
+    }
     const SearchRequest request = find_->Request();
     QCOMPARE(request.Scope, scope);
-    const QList<VerseRecord> expected = expectedHits(request);
+    QCOMPARE(request.Text1, word);
+    QCOMPARE(request.Check1, wanted.Check1);
+    const QList<VerseRecord> expected = expectedHits(wanted);
+    // A row with a selection expects hits: it cannot pass by finding none.
+    QCOMPARE(expected.isEmpty(), selected.isEmpty());
     checkResults(expected);
     QCOMPARE(c_->Picture1->Count(), 6236);
 

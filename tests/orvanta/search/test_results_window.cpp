@@ -9,7 +9,6 @@
 #include "orvanta/shell/picture_box.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/app_dir.h"
-#include "orvanta/store/surah_table.h"
 #include "orvanta/store/user_files.h"
 #include "search_fixture.h"
 #include "support/show_active.h"
@@ -48,10 +47,6 @@ void writeResults(const QList<VerseRecord>& hits) {
     for (const VerseRecord& v : hits)
         writer.Append(v);
     writer.Commit();
-}
-
-QString surahName(const VerseRecord& v) {
-    return QString::fromUtf16(surahRow(v.SurahNo.toInt())->name);
 }
 
 } // namespace
@@ -395,7 +390,8 @@ void TestResultsWindow::tafsirTabs() {
 }
 
 void TestResultsWindow::marksReachTheHiddenList() {
-    fill(fixtureHits());
+    const QList<VerseRecord> hits = fixtureHits();
+    fill(hits);
     showActive(*window_);
     QListWidget* list = c_->List1;
     QVERIFY(list->item(0)->flags() & Qt::ItemIsUserCheckable);
@@ -409,7 +405,7 @@ void TestResultsWindow::marksReachTheHiddenList() {
     list->item(4)->setCheckState(Qt::Checked);
     for (int i = 0; i < list->count(); ++i) {
         QCOMPARE(c_->List2->item(i)->checkState(), list->item(i)->checkState());
-        QCOMPARE(c_->List2->item(i)->text(), fixtureHits()[i].VerseId);
+        QCOMPARE(c_->List2->item(i)->text(), hits[i].VerseId);
     }
     QCOMPARE(list->currentRow(), 1);
     list->item(2)->setCheckState(Qt::Unchecked);

@@ -1,8 +1,7 @@
 #include "orvanta/search/search_request.h"
+#include "search_fixture.h"
 
 #include <QTest>
-
-Q_DECLARE_METATYPE(SearchScope)
 
 class TestSearchScope : public QObject {
     Q_OBJECT

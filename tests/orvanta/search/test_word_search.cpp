@@ -2,7 +2,6 @@
 #include "orvanta/search/search_state.h"
 #include "orvanta/search/search_surface.h"
 #include "orvanta/search/word_search.h"
-#include "orvanta/store/surah_table.h"
 #include "search_fixture.h"
 
 #include <QDir>
@@ -10,8 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
-
-Q_DECLARE_METATYPE(SearchScope)
 
 namespace {
 
@@ -62,11 +59,6 @@ SearchRequest request(const QString& word, int check1 = 0,
                       SearchScope scope = SearchScope::WholeMushaf, const QString& combo1 = "1",
                       const QString& combo2 = "1", const QString& combo3 = "2") {
     return {word, check1, scope, combo1, combo2, combo3};
-}
-
-QString entryText(const VerseRecord& v) {
-    return QString::fromUtf16(surahRow(v.SurahNo.toInt())->name) + QStringLiteral(" :آية ") +
-           v.AyahNo;
 }
 
 QByteArray recordBytes(const QList<VerseRecord>& records) {

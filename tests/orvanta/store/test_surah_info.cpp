@@ -13,6 +13,8 @@ private slots:
     void invalidNumbersChangeNothing_data();
     void invalidNumbersChangeNothing();
     void verseCountReadFromTwelfthCharacter();
+    void surahOfARecord_data();
+    void surahOfARecord();
     void tableSums();
     void spelledNames_data();
     void spelledNames();
@@ -63,6 +65,31 @@ void TestSurahInfo::invalidNumbersChangeNothing() {
     QCOMPARE(s.WordCountText, QStringLiteral("عدد كلماتها  \r\n6144"));
     QCOMPARE(s.LetterCountText, QStringLiteral("عدد حروفها  \r\n25613"));
     QCOMPARE(s.RevelationPlace, QStringLiteral("مدنية"));
+}
+
+void TestSurahInfo::surahOfARecord_data() {
+    QTest::addColumn<QString>("surahNo");
+    QTest::addColumn<QString>("name"); // البقرة when nothing changes
+    const QString imran = QStringLiteral("آل عمران");
+    const QString unchanged = QStringLiteral("البقرة");
+    QTest::newRow("plain") << QStringLiteral("3") << imran;
+    QTest::newRow("blanks and a leading zero") << QStringLiteral(" 03 ") << imran;
+    QTest::newRow("fraction rounded half to even")
+        << QStringLiteral("22.5") << QStringLiteral("الحج");
+    QTest::newRow("empty") << QString() << unchanged;
+    QTest::newRow("no number") << QStringLiteral("x") << unchanged;
+    QTest::newRow("no surah") << QStringLiteral("115") << unchanged;
+    QTest::newRow("beyond 16 bits") << QStringLiteral("70001") << unchanged;
+}
+
+void TestSurahInfo::surahOfARecord() {
+    QFETCH(QString, surahNo);
+    QFETCH(QString, name);
+    LoadSurahInfo(2);
+    VerseRecord record;
+    record.SurahNo = surahNo;
+    LoadSurahInfo(record);
+    QCOMPARE(SurahInfo().SurahName, name);
 }
 
 void TestSurahInfo::verseCountReadFromTwelfthCharacter() {

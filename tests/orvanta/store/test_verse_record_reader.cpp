@@ -7,15 +7,12 @@
 
 namespace {
 
-QByteArray recordBytes(const QString& id, int surah, int ayah) {
-    const QString lines[] = {id,
-                             QString::number(surah),
-                             QStringLiteral("1"),
-                             QString::number(ayah),
-                             QStringLiteral("بِسمِ اللَّهِ"),
-                             QStringLiteral("1"),
-                             QStringLiteral("تفسير أول"),
-                             QStringLiteral("تفسير ثان")};
+QByteArray recordBytes(const QString& id, int surah, int ayah,
+                       const QString& text = QStringLiteral("بِسمِ اللَّهِ")) {
+    const QString lines[] = {
+        id,   QString::number(surah), QStringLiteral("1"),         QString::number(ayah),
+        text, QStringLiteral("1"),    QStringLiteral("تفسير أول"), QStringLiteral("تفسير ثان"),
+    };
     QByteArray out;
     for (const QString& l : lines)
         out += cp1256::encode(l) + "\r\n";
@@ -51,6 +48,8 @@ private slots:
     void recordCounts_data();
     void recordCounts();
     void fieldsAreDecodedInLineOrder();
+    void longLinesAreReadWhole_data();
+    void longLinesAreReadWhole();
     void missingFileDeliversNothing();
     void readOnlyFileIsRead();
     void verseIdsAreWholeTexts();
@@ -97,6 +96,35 @@ void TestVerseRecordReader::fieldsAreDecodedInLineOrder() {
     QCOMPARE(r.JuzNo, QStringLiteral("1"));
     QCOMPARE(r.Tafsir1, QStringLiteral("تفسير أول"));
     QCOMPARE(r.Tafsir2, QStringLiteral("تفسير ثان"));
+}
+
+void TestVerseRecordReader::longLinesAreReadWhole_data() {
+    // The reader's line buffer starts at 4096 bytes, of which one read takes
+    // at most 4095; longer lines are read on into a grown buffer.
+    QTest::addColumn<int>("length"); // bytes of the verse text line
+    QTest::newRow("CR LF end the first read") << 4093;
+    QTest::newRow("CR LF straddle the first read's end") << 4094;
+    QTest::newRow("text fills the first read") << 4095;
+    QTest::newRow("about 10000 bytes") << 10000;
+}
+
+void TestVerseRecordReader::longLinesAreReadWhole() {
+    QFETCH(int, length);
+    // One byte a letter in code page 1256; a mark every few letters keeps
+    // the text from being one repeated byte.
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text += i % 7 == 6 ? QChar(0x064E) : QChar(0x0628 + i % 3);
+    QCOMPARE(cp1256::encode(text).size(), length);
+    QTemporaryDir dir;
+    const auto records = readAll(writeFile(dir, QStringLiteral("qor"),
+                                           recordBytes("1", 1, 1, text) + recordBytes("2", 1, 2)));
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(records[0].AyahText, text);
+    QCOMPARE(records[0].JuzNo, QStringLiteral("1"));
+    QCOMPARE(records[0].Tafsir2, QStringLiteral("تفسير ثان"));
+    QCOMPARE(records[1].VerseId, QStringLiteral("2"));
+    QCOMPARE(records[1].AyahText, QStringLiteral("بِسمِ اللَّهِ"));
 }
 
 void TestVerseRecordReader::missingFileDeliversNothing() {
