@@ -4,13 +4,13 @@
 #include "orvanta/shell/control_style.h"
 #include "orvanta/shell/open_with_shell.h"
 #include "orvanta/shell/shared_pictures.h"
+#include "orvanta/shell/window_placement.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -108,10 +108,7 @@ AboutBox::AboutBox(QWidget* owner) : QWidget(owner) {
 }
 
 void AboutBox::Form_Load() {
-    if (const QScreen* s = screen()) {
-        const QRect r = s->geometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-    }
+    CentreWindow(this);
 }
 
 void AboutBox::Label1_Click() {

@@ -36,13 +36,8 @@ public:
     static constexpr double kInnerWidth = 7350;
     static constexpr double kInnerHeight = 810;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
 private:
     void createControls();
-    void centreOnScreen();
     void Form_Load();
     void Check2_Click();
     // Saves the dialog's choice to the font file and applies it to both
@@ -50,7 +45,6 @@ private:
     void Command1_Click();
 
     VerseTextBoxes boxes_;
-    bool centred_ = false;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QPushButton* check2_ = nullptr;
