@@ -66,3 +66,8 @@ void setTwipsWidth(QWidget* widget, double width) {
 void setTwipsHeight(QWidget* widget, double height) {
     changeTwips(widget, [height](QRectF& r) { r.setHeight(height); });
 }
+
+QSize twipsToPixelSize(const QWidget* widget, const QSizeF& twips) {
+    const double perPixel = twipsPerPixel(widget);
+    return {toPixels(twips.width(), perPixel), toPixels(twips.height(), perPixel)};
+}

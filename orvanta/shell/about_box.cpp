@@ -49,8 +49,7 @@ AboutBox::AboutBox(QWidget* owner) : QWidget(owner) {
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
-    const double perPixel = twipsPerPixel(this);
-    setFixedSize(qRound(kWidth / perPixel), qRound(kHeight / perPixel));
+    setFixedSize(twipsToPixelSize(this, {kWidth, kHeight}));
 
     picture(this, "Image1", {1680, 120, 3000, 1200}, pictures::AboutEmblem());
     picture(this, "Image2", {120, 0, 1095, 2340}, pictures::AboutBand());

@@ -41,8 +41,7 @@ FontDialog::FontDialog(QWidget* owner, const VerseTextBoxes& boxes)
     setWindowIcon(pictures::ProgramIcon());
     setLayoutDirection(Qt::RightToLeft);
     setFont(ControlFont(QStringLiteral("MS Sans Serif"), 8.25, false));
-    const double perPixel = twipsPerPixel(this);
-    setFixedSize(qRound(kInnerWidth / perPixel), qRound(kInnerHeight / perPixel));
+    setFixedSize(twipsToPixelSize(this, {kInnerWidth, kInnerHeight}));
     createControls();
 
     connect(check2_, &QPushButton::toggled, this, &FontDialog::Check2_Click);

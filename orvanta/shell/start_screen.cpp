@@ -50,8 +50,7 @@ StartScreen::StartScreen(StartScreenSteps& steps, const StartScreenSources& sour
     setWindowIcon(pictures::ProgramIcon());
     setLayoutDirection(Qt::RightToLeft);
     setFont(ControlFont(QStringLiteral("MS Sans Serif"), 8.25, false));
-    const double perPixel = twipsPerPixel(this);
-    resize(qRound(kDesignWidth / perPixel), qRound(kDesignHeight / perPixel));
+    resize(twipsToPixelSize(this, {kDesignWidth, kDesignHeight}));
 
     picture1_ = Place(new PictureBox(this), "Picture1", {0, 0, kPanelWidth, kPanelHeight});
     picture1_->SetBackColor(kPanelBack);
