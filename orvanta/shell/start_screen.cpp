@@ -100,16 +100,14 @@ void StartScreen::Form_Load() {
         button->ShowNormalFace();
     // The banner is the browser's: it keeps its proportions in the wider,
     // lower frame it has here.
-    const QPixmap banner = sources_.BrowserBanner ? sources_.BrowserBanner() : QPixmap();
+    const QPixmap banner = sources_.BrowserBanner();
     if (!banner.isNull())
         image3_->setPixmap(
             banner.scaled(image3_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void StartScreen::Form_Resize() {
-    const QPixmap background =
-        sources_.BackgroundTexture ? sources_.BackgroundTexture() : QPixmap();
-    TilePicture(this, background, 0, 0, ScaleWidth(), ScaleHeight());
+    TilePicture(this, sources_.BackgroundTexture(), 0, 0, ScaleWidth(), ScaleHeight());
     setTwipsLeft(picture1_, (ScaleWidth() - kPanelWidth) / 2);
     setTwipsTop(picture1_, (ScaleHeight() - kPanelHeight) / 2);
 }
