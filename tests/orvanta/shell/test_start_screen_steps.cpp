@@ -1,4 +1,5 @@
 #include "fake_sound_player.h"
+#include "touch_file.h"
 #include "orvanta/shell/start_screen_steps.h"
 #include "orvanta/store/app_dir.h"
 #include "orvanta/store/user_files.h"
@@ -11,16 +12,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QtEndian>
-
-namespace {
-
-bool touch(const QString& path) {
-    MakeFolderFor(path);
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly);
-}
-
-} // namespace
 
 class TestStartScreenSteps : public QObject {
     Q_OBJECT
