@@ -7,6 +7,8 @@
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/bench_start_screen
 // Not a test: it only prints. Goals: 400 ms and 80 MB.
 
+#include "tests/support/bench_figures.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -85,24 +87,6 @@ bool startScreenShown(Display* display, qint64 pid) {
     if (children)
         XFree(children);
     return shown;
-}
-
-// The process's peak resident memory in kB (VmHWM), 0 when unknown.
-long peakMemoryKb(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return 0;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 } // namespace
