@@ -81,10 +81,18 @@ void FontDialog::createControls() {
                     {5310, 240, 1935, 255});
 }
 
+void FontDialog::showEvent(QShowEvent* event) {
+    PictureBox::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        CentreWindow(this);
+    }
+}
+
 void FontDialog::Form_Load() {
-    // The size is fixed: one tiling covers the dialog for good.
+    // The size is fixed: one tiling covers the dialog for good. It is centred
+    // when first shown, once its caption and border are known.
     TilePicture(this, pictures::BackgroundTexture(), 0, 0, kInnerWidth, kInnerHeight);
-    CentreWindow(this);
     // The file, not what a window loaded some time ago: the last choice made
     // here must not be taken back by reopening the dialog.
     LoadFontSettings();

@@ -36,6 +36,9 @@ public:
     static constexpr double kInnerWidth = 7350;
     static constexpr double kInnerHeight = 810;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createControls();
     void Form_Load();
@@ -45,6 +48,7 @@ private:
     void Command1_Click();
 
     VerseTextBoxes boxes_;
+    bool centred_ = false;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QPushButton* check2_ = nullptr;
