@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -212,6 +213,10 @@ void TestAboutBox::help() {
         QCOMPARE(boxes.seen().first().title, QStringLiteral("عفوا"));
         QCOMPARE(boxes.seen().first().text, QStringLiteral("ملف التعليمات غير موجود"));
         QCOMPARE(boxes.seen().first().icon, QMessageBox::NoIcon);
+        // Right to left, the text standing at the right edge.
+        QCOMPARE(boxes.seen().first().direction, Qt::RightToLeft);
+        QVERIFY(QStyle::visualAlignment(Qt::RightToLeft, boxes.seen().first().alignment) &
+                Qt::AlignRight);
     }
 }
 

@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -193,6 +194,9 @@ void TestWindowFlow::startUpOrder() {
     if (!verseFile) {
         QCOMPARE(boxes.seen().first().title, kMissingVerseFileTitle);
         QCOMPARE(boxes.seen().first().text, kMissingVerseFileText);
+        QCOMPARE(boxes.seen().first().direction, Qt::RightToLeft);
+        QVERIFY(QStyle::visualAlignment(Qt::RightToLeft, boxes.seen().first().alignment) &
+                Qt::AlignRight);
     }
     QTRY_VERIFY(flow_->Steps().GreetingDone());
     QCOMPARE(boxes.seen().size(), verseFile ? 0 : 1);
