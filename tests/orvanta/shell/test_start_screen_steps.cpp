@@ -1,8 +1,8 @@
 #include "fake_sound_player.h"
-#include "touch_file.h"
 #include "orvanta/shell/start_screen_steps.h"
 #include "orvanta/store/app_dir.h"
 #include "orvanta/store/user_files.h"
+#include "touch_file.h"
 
 #include <QDir>
 #include <QElapsedTimer>

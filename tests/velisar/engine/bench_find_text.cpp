@@ -1,8 +1,8 @@
 // Times the verse search on the real texts beside grep on the plain file, and
 // prints the process's peak memory. Not a test: it only prints figures.
 #include "common/cp1256.h"
-#include "velisar/engine/quran_texts.h"
 #include "tests/support/bench_figures.h"
+#include "velisar/engine/quran_texts.h"
 #include "velisar/engine/verse_search.h"
 
 #include <QCoreApplication>

@@ -68,8 +68,7 @@ private:
 
 void report(const char* what, QList<double> values) {
     std::sort(values.begin(), values.end());
-    std::printf("  %-28s median %6.1f ms   worst %6.1f ms\n", what, median(values),
-                values.last());
+    std::printf("  %-28s median %6.1f ms   worst %6.1f ms\n", what, median(values), values.last());
 }
 
 } // namespace
