@@ -19,11 +19,11 @@ void TestWindowActivation::betweenProgramWindows() {
     QWidget browser;
     QWidget results;
     QSignalSpy activations(new ActivationWatcher(&browser), &ActivationWatcher::activated);
-    showActive(browser);
+    QVERIFY(showActive(browser));
     QCOMPARE(activations.count(), 1);
-    showActive(results);
+    QVERIFY(showActive(results));
     QCOMPARE(activations.count(), 1);
-    showActive(browser);
+    QVERIFY(showActive(browser));
     QCOMPARE(activations.count(), 2);
     // Activating the window that is already active is no new activation.
     browser.activateWindow();
@@ -34,7 +34,7 @@ void TestWindowActivation::betweenProgramWindows() {
 void TestWindowActivation::popupsAreNoActivation() {
     QWidget browser;
     QSignalSpy activations(new ActivationWatcher(&browser), &ActivationWatcher::activated);
-    showActive(browser);
+    QVERIFY(showActive(browser));
     QCOMPARE(activations.count(), 1);
     QMenu popup(&browser);
     popup.addAction(QStringLiteral("١"));
@@ -50,7 +50,7 @@ void TestWindowActivation::popupsAreNoActivation() {
 void TestWindowActivation::messageBoxesAreNoActivation() {
     QWidget browser;
     QSignalSpy activations(new ActivationWatcher(&browser), &ActivationWatcher::activated);
-    showActive(browser);
+    QVERIFY(showActive(browser));
     QCOMPARE(activations.count(), 1);
     // As a window manager does: the box takes the focus and gives it back.
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("عفوا"), QStringLiteral("حدد السورة"),
@@ -59,13 +59,13 @@ void TestWindowActivation::messageBoxesAreNoActivation() {
     box.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&box));
     box.close();
-    showActive(browser);
+    QVERIFY(showActive(browser));
     QTest::qWait(20);
     QCOMPARE(activations.count(), 1);
     // A window of the program in between still counts.
     QWidget results;
-    showActive(results);
-    showActive(browser);
+    QVERIFY(showActive(results));
+    QVERIFY(showActive(browser));
     QCOMPARE(activations.count(), 2);
 }
 

@@ -216,7 +216,7 @@ void TestWindowFlow::greetingOnFirstActivationOnly() {
     // wait and the deletion again, but no second greeting.
     QVERIFY(touch(LeftoverInstallerPath()));
     QWidget other;
-    showActive(other);
+    QVERIFY(showActive(other));
     form3()->activateWindow();
     QTRY_COMPARE(flow_->Steps().Activations(), 2);
     QTRY_VERIFY(!QFile::exists(LeftoverInstallerPath()));
