@@ -71,3 +71,8 @@ void setTwipsHeight(QWidget* widget, double height) {
         return;
     changeTwips(widget, [height](QRectF& r) { r.setHeight(height); });
 }
+
+QSize twipsToPixelSize(const QWidget* widget, const QSizeF& twips) {
+    const double perPixel = twipsPerPixel(widget);
+    return {toPixels(twips.width(), perPixel), toPixels(twips.height(), perPixel)};
+}

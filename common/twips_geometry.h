@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRectF>
+#include <QSize>
 
 class QWidget;
 
@@ -32,3 +33,7 @@ void setTwipsTop(QWidget* widget, double top);
 // window too small for it then keep the last size that fitted.
 void setTwipsWidth(QWidget* widget, double width);
 void setTwipsHeight(QWidget* widget, double height);
+
+// A size in twips as whole pixels of the widget's screen, as a window's
+// design size is applied.
+QSize twipsToPixelSize(const QWidget* widget, const QSizeF& twips);

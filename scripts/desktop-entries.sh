@@ -1,7 +1,9 @@
 #!/bin/sh
 # Puts Orvanta and Velisar in the desktop's menu of the user who runs it: a
 # menu entry for each, starting the built program, and its icon in the
-# user's icon theme folder. Safe to run again.
+# user's icon theme folder. Also hands web archives (.mht), such as Orvanta's
+# help, to orvanta-help-viewer: a Debian desktop has no program for them.
+# Safe to run again.
 #   --build DIR      the build folder whose bin/ holds the programs (default:
 #                    $BUILD_DIR, else build/ in the repository)
 #   --data-home DIR  where the entries go (tests); the default is the
@@ -30,11 +32,17 @@ png_size() {
     echo "$(($1 * 16777216 + $2 * 65536 + $3 * 256 + $4))x$(($5 * 16777216 + $6 * 65536 + $7 * 256 + $8))"
 }
 
-# A path as a desktop entry's Exec= wants it: quoted, with the characters the
-# quotes do not protect escaped, then every backslash doubled as in any
-# string value of the file, and "%" doubled.
-exec_quoted() {
-    printf '"%s"' "$(printf '%s' "$1" | sed -e 's/[\\"`$]/\\&/g' -e 's/\\/\\\\/g' -e 's/%/%%/g')"
+# A path as a desktop entry's Exec= wants it. xdg-open, without a desktop
+# of its own, takes the command up to the first blank and keeps quotes as
+# part of it, so a path is quoted only when it holds a character that must
+# be: then the characters the quotes do not protect are escaped, every
+# backslash doubled as in any string value of the file, and "%" doubled.
+exec_value() {
+    case $1 in
+    *[[:space:]\"\'\\\>\<~\|\&\;\$\*\?\#\(\)\`%]*)
+        printf '"%s"' "$(printf '%s' "$1" | sed -e 's/[\\"`$]/\\&/g' -e 's/\\/\\\\/g' -e 's/%/%%/g')" ;;
+    *) printf '%s' "$1" ;;
+    esac
 }
 
 # The same path as a plain string value.
@@ -44,7 +52,7 @@ string_value() {
 
 if ! $remove; then
     bin=$(cd "$build/bin" 2>/dev/null && pwd) || bin=$build/bin
-    for name in orvanta velisar; do
+    for name in orvanta velisar orvanta-help-viewer; do
         if [ ! -x "$bin/$name" ]; then
             echo "desktop-entries: $build/bin/$name is not built" >&2
             exit 1
@@ -52,10 +60,11 @@ if ! $remove; then
     done
 fi
 
-# entry NAME PICTURE, then the entry's text on standard input with
-# @EXEC@ and @TRYEXEC@ in place of the program's path.
+# entry NAME PROGRAM [PICTURE], then the entry's text on standard input with
+# @EXEC@ and @TRYEXEC@ in place of the program's path; the picture is the
+# entry's icon, named NAME.
 entry() {
-    name=$1 picture=$root/$2
+    name=$1 picture=${3:+$root/$3}
     if $remove; then
         rm -f "$applications/$name.desktop"
         for icon in "$icons"/*/apps/"$name.png"; do
@@ -64,21 +73,24 @@ entry() {
         cat >/dev/null
         return
     fi
-    program=$bin/$name
-    size=$(png_size "$picture")
-    mkdir -p "$applications" "$icons/$size/apps"
-    cp "$picture" "$icons/$size/apps/$name.png.new"
-    mv "$icons/$size/apps/$name.png.new" "$icons/$size/apps/$name.png"
+    program=$bin/$2
+    mkdir -p "$applications"
+    if [ -n "$picture" ]; then
+        size=$(png_size "$picture")
+        mkdir -p "$icons/$size/apps"
+        cp "$picture" "$icons/$size/apps/$name.png.new"
+        mv "$icons/$size/apps/$name.png.new" "$icons/$size/apps/$name.png"
+    fi
     # From the environment and by plain assignment, awk takes the values as
     # they are; -v and sub() would read their backslashes as escapes.
-    EXEC_VALUE=$(exec_quoted "$program") TRYEXEC_VALUE=$(string_value "$program") awk '
-        $0 == "Exec=@EXEC@" { $0 = "Exec=" ENVIRON["EXEC_VALUE"] }
+    EXEC_VALUE=$(exec_value "$program") TRYEXEC_VALUE=$(string_value "$program") awk '
+        index($0, "Exec=@EXEC@") == 1 { $0 = "Exec=" ENVIRON["EXEC_VALUE"] substr($0, 12) }
         $0 == "TryExec=@TRYEXEC@" { $0 = "TryExec=" ENVIRON["TRYEXEC_VALUE"] }
         { print }' >"$applications/$name.desktop.new"
     mv "$applications/$name.desktop.new" "$applications/$name.desktop"
 }
 
-entry orvanta orvanta/shell/pictures/orvanta.png <<'ENTRY'
+entry orvanta orvanta orvanta/shell/pictures/orvanta.png <<'ENTRY'
 [Desktop Entry]
 Type=Application
 Version=1.4
@@ -97,7 +109,7 @@ Categories=Education;Literature;
 StartupWMClass=Orvanta
 ENTRY
 
-entry velisar velisar/window/pictures/velisar.png <<'ENTRY'
+entry velisar velisar velisar/window/pictures/velisar.png <<'ENTRY'
 [Desktop Entry]
 Type=Application
 Version=1.4
@@ -115,6 +127,34 @@ Terminal=false
 Categories=Office;
 StartupWMClass=Velisar
 ENTRY
+
+# Web archives go to the help viewer, which takes the page out and shows it
+# in the web browser. It is no default for the type, so a program the user
+# has chosen for web archives keeps them.
+entry orvanta-help orvanta-help-viewer <<'ENTRY'
+[Desktop Entry]
+Type=Application
+Version=1.4
+Name=Orvanta help
+Name[ar]=تعليمات Orvanta
+Comment=Shows a web archive (.mht), such as Orvanta's help, in the web browser
+Comment[ar]=يعرض ملفات أرشيف الويب (mht) مثل تعليمات البرنامج في متصفح الويب
+Exec=@EXEC@ %f
+TryExec=@TRYEXEC@
+MimeType=application/x-mimearchive;
+NoDisplay=true
+Terminal=false
+ENTRY
+
+# Without a desktop of its own xdg-open finds the program for a type in the
+# folder's cache. A cache left with no type in it is as good as none.
+if command -v update-desktop-database >/dev/null && [ -d "$applications" ]; then
+    update-desktop-database -q "$applications" || true
+    cache=$applications/mimeinfo.cache
+    if [ -f "$cache" ] && ! grep -q = "$cache"; then
+        rm -f "$cache"
+    fi
+fi
 
 if $remove; then
     echo "desktop-entries: Orvanta and Velisar are no longer in the menu"

@@ -42,7 +42,8 @@ listen() {
     "$@" || echo "setup: Writer does not listen for Velisar yet; run scripts/writer-listen.sh as that user with LibreOffice closed" >&2
 }
 listen "$root/scripts/writer-listen.sh"
-# Both programs in the desktop's menu, with their icons.
+# Both programs in the desktop's menu, with their icons, and web archives
+# such as the help handed to the help viewer.
 "$root/scripts/desktop-entries.sh" --build "$build"
 if [ "$(id -u)" = 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; then
     home=$(getent passwd "$SUDO_USER" | cut -d: -f6)
@@ -52,15 +53,3 @@ if [ "$(id -u)" = 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; th
         "$root/scripts/desktop-entries.sh" --build "$build"
 fi
 
-# A Debian desktop has no program for web archives (.mht) such as Orvanta's
-# help: this desktop entry hands them to orvanta-help-viewer, which shows the
-# page in the web browser. It is no default for the type, so a program the
-# user has chosen for web archives keeps them.
-if [ "$(id -u)" = 0 ]; then
-    apps=/usr/local/share/applications
-else
-    apps=${XDG_DATA_HOME:-$HOME/.local/share}/applications
-fi
-mkdir -p "$apps"
-cp "$build/desktop/orvanta-help.desktop" "$apps/orvanta-help.desktop"
-update-desktop-database -q "$apps" || true

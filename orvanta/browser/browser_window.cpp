@@ -39,8 +39,7 @@ BrowserWindow::BrowserWindow(QWidget* parent) : QWidget(parent) {
     face.setPointSizeF(8.25);
     setFont(face);
     c_ = CreateBrowserControls(this);
-    const double perPixel = twipsPerPixel(this);
-    resize(qRound(kDesignWidth / perPixel), qRound(kDesignHeight / perPixel));
+    resize(twipsToPixelSize(this, {kDesignWidth, kDesignHeight}));
 
     builds_ = new BuildRunner(this);
     pageView_ = new PageView(this, builds_);

@@ -109,8 +109,7 @@ void FindDialog::resizeEvent(QResizeEvent* event) {
 
 void FindDialog::SetOuterHeight(double twips) {
     outerHeight_ = twips;
-    const double perPixel = twipsPerPixel(this);
-    setFixedSize(qRound(kInnerWidth / perPixel), qRound((twips - kFrameHeight) / perPixel));
+    setFixedSize(twipsToPixelSize(this, {kInnerWidth, twips - kFrameHeight}));
 }
 
 void FindDialog::Text1_Change() {

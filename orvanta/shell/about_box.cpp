@@ -4,13 +4,13 @@
 #include "orvanta/shell/control_style.h"
 #include "orvanta/shell/open_with_shell.h"
 #include "orvanta/shell/shared_pictures.h"
+#include "orvanta/shell/window_placement.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -23,9 +23,7 @@ const QColor kButtonFace(0xff, 0xfb, 0xd0);
 QLabel* label(QWidget* parent, const char* name, const QRectF& twips, const QString& text) {
     auto* l = Place(new QLabel(text, parent), name, twips);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, kInk);
-    l->setPalette(p);
+    SetInk(l, kInk);
     return l;
 }
 
@@ -49,8 +47,7 @@ AboutBox::AboutBox(QWidget* owner) : QWidget(owner) {
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
-    const double perPixel = twipsPerPixel(this);
-    setFixedSize(qRound(kWidth / perPixel), qRound(kHeight / perPixel));
+    setFixedSize(twipsToPixelSize(this, {kWidth, kHeight}));
 
     picture(this, "Image1", {1680, 120, 3000, 1200}, pictures::AboutEmblem());
     picture(this, "Image2", {120, 0, 1095, 2340}, pictures::AboutBand());
@@ -63,9 +60,7 @@ AboutBox::AboutBox(QWidget* owner) : QWidget(owner) {
                     QStringLiteral("مع تحيات فريق QuranDesk\r\n"
                                    "نص المصحف من مشروع تنزيل tanzil.net"));
     label1_->setFont(ControlFont(QStringLiteral("DejaVu Sans"), 7.5, false));
-    QPalette link1 = label1_->palette();
-    link1.setColor(QPalette::WindowText, kLink);
-    label1_->setPalette(link1);
+    SetInk(label1_, kLink);
     label1_->setAlignment(Qt::AlignCenter);
     label1_->setToolTip(
         QStringLiteral("زوروا موقع مشروع تنزيل (tanzil.net) مصدر نص القرآن الكريم في البرنامج"));
@@ -78,9 +73,7 @@ AboutBox::AboutBox(QWidget* owner) : QWidget(owner) {
     underlined.setUnderline(true);
     label8_->setFont(underlined);
     label8_->setToolTip(QStringLiteral("بريد المشرف على البرنامج"));
-    QPalette link = label8_->palette();
-    link.setColor(QPalette::WindowText, kLink);
-    label8_->setPalette(link);
+    SetInk(label8_, kLink);
 
     for (QLabel* l : {label1_, label8_}) {
         l->setCursor(Qt::PointingHandCursor);
@@ -99,19 +92,14 @@ AboutBox::AboutBox(QWidget* owner) : QWidget(owner) {
     auto* shape1 = Place(new QFrame(this), "Shape1", {0, 0, kWidth, kHeight});
     shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
     shape1->setLineWidth(1);
-    QPalette frame = shape1->palette();
-    frame.setColor(QPalette::WindowText, kInk);
-    shape1->setPalette(frame);
+    SetInk(shape1, kInk);
     shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     Form_Load();
 }
 
 void AboutBox::Form_Load() {
-    if (const QScreen* s = screen()) {
-        const QRect r = s->geometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-    }
+    CentreWindow(this);
 }
 
 void AboutBox::Label1_Click() {

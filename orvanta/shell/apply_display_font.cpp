@@ -1,17 +1,16 @@
 #include "orvanta/shell/apply_display_font.h"
 
 #include <QWidget>
-#include <functional>
 
 namespace {
 
-bool setFamily(QWidget* box, const QString& name) {
-    SetFontName(box, name);
-    return true;
+// A text box takes a font size above 0 and up to 2160 points.
+bool isFontSizeUsable(double points) {
+    return points > 0 && points <= 2160;
 }
 
 bool setSize(QWidget* box, std::optional<double> points) {
-    if (!points || !IsFontSizeUsable(*points))
+    if (!points || !isFontSizeUsable(*points))
         return false;
     QFont font = box->font();
     font.setPointSizeF(*points);
@@ -46,21 +45,17 @@ bool ApplyDisplayFont(QWidget* textBox, const FontSettingsValues& settings, Font
 
 bool ApplyDisplayFont(QWidget* textBox, const QString& name, std::optional<double> points,
                       const QString& bold, FontErrorStyle style) {
-    const std::function<bool()> steps[] = {
-        [&] { return setFamily(textBox, kFallbackFontName); },
-        [&] { return setFamily(textBox, name); },
-        [&] { return setSize(textBox, points); },
-        [&] { return setBold(textBox, bold); },
-    };
-    bool allDone = true;
-    for (const auto& step : steps) {
-        if (step())
-            continue;
-        allDone = false;
-        if (style == FontErrorStyle::StopAndFallBack) {
-            setFamily(textBox, kFallbackFontName);
-            break;
-        }
+    // Setting a name cannot fail; the size and bold can.
+    SetFontName(textBox, kFallbackFontName);
+    SetFontName(textBox, name);
+    const bool stop = style == FontErrorStyle::StopAndFallBack;
+    const bool sized = setSize(textBox, points);
+    if (!sized && stop) {
+        SetFontName(textBox, kFallbackFontName);
+        return false;
     }
-    return allDone;
+    const bool bolded = setBold(textBox, bold);
+    if (!bolded && stop)
+        SetFontName(textBox, kFallbackFontName);
+    return sized && bolded;
 }

@@ -17,8 +17,8 @@ enum class FontErrorStyle {
 
 // Sets a verse text box's font from the settings in four steps: the name
 // "MS Sans Serif", the settings' name, the size, bold. The size fails when no
-// text box can take it (IsFontSizeUsable), bold when its text is not a flag
-// (BoldFlag). Returns whether every step succeeded.
+// text box can take it (not above 0, or above 2160 points), bold when its
+// text is not a flag (BoldFlag). Returns whether every step succeeded.
 bool ApplyDisplayFont(QWidget* textBox, const FontSettingsValues& settings, FontErrorStyle style);
 
 // The same four steps with a size that may be missing, as a size typed into

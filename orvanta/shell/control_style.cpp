@@ -38,6 +38,12 @@ void SetControlColours(QWidget* widget, const QColor& back, const QColor& text) 
     }
 }
 
+void SetInk(QWidget* widget, const QColor& ink) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, ink);
+    widget->setPalette(p);
+}
+
 QComboBox* EditableCombo(QWidget* parent, const char* name, const QRectF& twips,
                          const QString& text) {
     auto* c = Place(new QComboBox(parent), name, twips);

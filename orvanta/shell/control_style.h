@@ -26,6 +26,9 @@ QFont ControlFont(const QString& family, double points, bool bold);
 // a text box's scroll bars keep the desktop's.
 void SetControlColours(QWidget* widget, const QColor& back, const QColor& text);
 
+// The colour a label's text or a frame's line is drawn in.
+void SetInk(QWidget* widget, const QColor& ink);
+
 // An editable combo box whose typed text is only text: typing never adds an
 // entry, and neither Enter nor leaving the box turns typed text into a choice
 // from the list. Only a choice from the list is a choice. The text stands

@@ -6,18 +6,14 @@
 #include "orvanta/shell/font_settings.h"
 #include "orvanta/shell/shared_pictures.h"
 #include "orvanta/shell/tile_picture.h"
+#include "orvanta/shell/window_placement.h"
 #include "orvanta/store/user_files.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
-
-// What the caption and the border of a fixed dialog add to its client area.
-constexpr double kFrameWidth = 90;
-constexpr double kFrameHeight = 435;
 
 const QString kNormalTip = QStringLiteral("عادي");
 const QString kBoldTip = QStringLiteral("أسود عريض");
@@ -45,8 +41,7 @@ FontDialog::FontDialog(QWidget* owner, const VerseTextBoxes& boxes)
     setWindowIcon(pictures::ProgramIcon());
     setLayoutDirection(Qt::RightToLeft);
     setFont(ControlFont(QStringLiteral("MS Sans Serif"), 8.25, false));
-    const double perPixel = twipsPerPixel(this);
-    setFixedSize(qRound(kInnerWidth / perPixel), qRound(kInnerHeight / perPixel));
+    setFixedSize(twipsToPixelSize(this, {kInnerWidth, kInnerHeight}));
     createControls();
 
     connect(check2_, &QPushButton::toggled, this, &FontDialog::Check2_Click);
@@ -86,34 +81,18 @@ void FontDialog::createControls() {
                     {5310, 240, 1935, 255});
 }
 
-void FontDialog::resizeEvent(QResizeEvent* event) {
-    PictureBox::resizeEvent(event);
-    TilePicture(this, pictures::BackgroundTexture(), 0, 0, kInnerWidth + kFrameWidth,
-                kInnerHeight + kFrameHeight);
-}
-
-void FontDialog::centreOnScreen() {
-    if (const QScreen* s = screen()) {
-        const QRect area = s->geometry();
-        const QRect frame = frameGeometry();
-        move(area.left() + (area.width() - frame.width()) / 2,
-             area.top() + (area.height() - frame.height()) / 2);
-    }
-}
-
 void FontDialog::showEvent(QShowEvent* event) {
     PictureBox::showEvent(event);
-    // The caption and border are only known once the dialog is on screen.
     if (!centred_) {
         centred_ = true;
-        centreOnScreen();
+        CentreWindow(this);
     }
 }
 
 void FontDialog::Form_Load() {
-    TilePicture(this, pictures::BackgroundTexture(), 0, 0, kInnerWidth + kFrameWidth,
-                kInnerHeight + kFrameHeight);
-    centreOnScreen();
+    // The size is fixed: one tiling covers the dialog for good. It is centred
+    // when first shown, once its caption and border are known.
+    TilePicture(this, pictures::BackgroundTexture(), 0, 0, kInnerWidth, kInnerHeight);
     // The file, not what a window loaded some time ago: the last choice made
     // here must not be taken back by reopening the dialog.
     LoadFontSettings();
@@ -155,8 +134,6 @@ FontDialog* ShowFontDialog(QPointer<FontDialog>& dialog, QWidget* owner,
                            const VerseTextBoxes& boxes) {
     if (!dialog)
         dialog = new FontDialog(owner, boxes);
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    ShowActive(dialog);
     return dialog;
 }

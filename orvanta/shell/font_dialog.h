@@ -37,12 +37,10 @@ public:
     static constexpr double kInnerHeight = 810;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
-    void centreOnScreen();
     void Form_Load();
     void Check2_Click();
     // Saves the dialog's choice to the font file and applies it to both

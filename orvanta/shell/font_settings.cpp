@@ -83,7 +83,3 @@ std::optional<bool> BoldFlag(QStringView text) {
         return false;
     return std::nullopt;
 }
-
-bool IsFontSizeUsable(double points) {
-    return points > 0 && points <= 2160;
-}

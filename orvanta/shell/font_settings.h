@@ -40,7 +40,3 @@ std::optional<float> FontSizeValue(QStringView text);
 // The bold line read as a flag: "True" or "False" in any letter case, blanks
 // around allowed. Anything else has no value, and applying it fails.
 std::optional<bool> BoldFlag(QStringView text);
-
-// Whether a text box can take a font size: more than 0 and at most 2160
-// points, the largest size the font settings ever accept.
-bool IsFontSizeUsable(double points);

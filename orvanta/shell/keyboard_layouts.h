@@ -18,5 +18,7 @@ public:
 
 // US English with the US keyboard.
 constexpr quint32 kUsEnglishLayout = 0x04090409;
+// UK English with the UK keyboard.
+constexpr quint32 kUkEnglishLayout = 0x08090809;
 // Arabic (Saudi Arabia) with the Arabic 101 keyboard.
 constexpr quint32 kArabicLayout = 0x04010401;

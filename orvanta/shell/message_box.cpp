@@ -8,6 +8,7 @@ void ShowMessageBox(QWidget* owner, const QString& title, const QString& text) {
     box.setLayoutDirection(Qt::RightToLeft);
     box.setTextFormat(Qt::PlainText);
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // Absolute: in a right-to-left box plain AlignRight means the left.
+        label->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
     box.exec();
 }

@@ -50,8 +50,7 @@ StartScreen::StartScreen(StartScreenSteps& steps, const StartScreenSources& sour
     setWindowIcon(pictures::ProgramIcon());
     setLayoutDirection(Qt::RightToLeft);
     setFont(ControlFont(QStringLiteral("MS Sans Serif"), 8.25, false));
-    const double perPixel = twipsPerPixel(this);
-    resize(qRound(kDesignWidth / perPixel), qRound(kDesignHeight / perPixel));
+    resize(twipsToPixelSize(this, {kDesignWidth, kDesignHeight}));
 
     picture1_ = Place(new PictureBox(this), "Picture1", {0, 0, kPanelWidth, kPanelHeight});
     picture1_->SetBackColor(kPanelBack);
@@ -101,16 +100,14 @@ void StartScreen::Form_Load() {
         button->ShowNormalFace();
     // The banner is the browser's: it keeps its proportions in the wider,
     // lower frame it has here.
-    const QPixmap banner = sources_.BrowserBanner ? sources_.BrowserBanner() : QPixmap();
+    const QPixmap banner = sources_.BrowserBanner();
     if (!banner.isNull())
         image3_->setPixmap(
             banner.scaled(image3_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void StartScreen::Form_Resize() {
-    const QPixmap background =
-        sources_.BackgroundTexture ? sources_.BackgroundTexture() : QPixmap();
-    TilePicture(this, background, 0, 0, ScaleWidth(), ScaleHeight());
+    TilePicture(this, sources_.BackgroundTexture(), 0, 0, ScaleWidth(), ScaleHeight());
     setTwipsLeft(picture1_, (ScaleWidth() - kPanelWidth) / 2);
     setTwipsTop(picture1_, (ScaleHeight() - kPanelHeight) / 2);
 }

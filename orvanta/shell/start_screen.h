@@ -8,8 +8,8 @@ class PictureButton;
 class StartScreenSteps;
 class QLabel;
 
-// Where the start screen takes the pictures other windows hold. Taking one
-// creates its window, hidden, when it does not exist yet.
+// Where the start screen takes the pictures other windows hold; both are
+// needed. Taking one creates its window, hidden, when it does not exist yet.
 struct StartScreenSources {
     std::function<QPixmap()> BrowserBanner;     // the browser's Image3
     std::function<QPixmap()> BackgroundTexture; // the results window's Picture1

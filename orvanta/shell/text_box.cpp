@@ -4,6 +4,18 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+
+// Where a position of the text stands in the document, whose line breaks are
+// one character each.
+qsizetype shownPosition(const QString& text, qsizetype position) {
+    return position - QStringView(text).left(position).count(kLineEnd);
+}
+
+} // namespace
+
 TextBox::TextBox(QWidget* parent, Qt::Alignment lines) : QPlainTextEdit(parent) {
     setReadOnly(true);
     setLayoutDirection(Qt::RightToLeft);
@@ -22,21 +34,9 @@ TextBox::TextBox(QWidget* parent, Qt::Alignment lines) : QPlainTextEdit(parent) 
 void TextBox::SetText(const QString& text) {
     text_ = text;
     QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(kLineEnd, QStringLiteral("\n"));
     setPlainText(shown);
 }
-
-namespace {
-
-const QString kLineEnd = QStringLiteral("\r\n");
-
-// Where a position of the text stands in the document, whose line breaks are
-// one character each.
-qsizetype shownPosition(const QString& text, qsizetype position) {
-    return position - QStringView(text).left(position).count(kLineEnd);
-}
-
-} // namespace
 
 void TextBox::Select(qsizetype start, qsizetype length) {
     start = qBound<qsizetype>(0, start, text_.size());

@@ -1,6 +1,7 @@
 #include "orvanta/shell/tile_grid.h"
 
 #include "common/rounding.h"
+#include "common/twips.h"
 
 #include <QtGlobal>
 #include <algorithm>
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr double kHimetricPerInch = 2540.0;
-constexpr double kTwipsPerInch = 1440.0;
 
 // (extent \ tile) + 1, the last index of a 0-based loop, as a 16-bit count.
 std::optional<int> lastIndex(double tile, double extent) {

@@ -1,7 +1,6 @@
 #include "orvanta/shell/window_activation.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QWidget>
 #include <QWindow>

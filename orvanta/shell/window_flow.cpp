@@ -11,42 +11,26 @@
 #include "orvanta/shell/sound_effect_player.h"
 #include "orvanta/shell/start_screen.h"
 #include "orvanta/shell/text_box.h"
+#include "orvanta/shell/window_placement.h"
 
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
 
 constexpr char kPlaced[] = "orvantaPlaced";
 
-// Where a window stands the first time it is shown: centred over the area
-// given, the screen's work area when there is none. A window manager may
-// place it otherwise; without one it would stand in the screen's corner.
+// Where a window stands the first time it is shown: centred over the window
+// given, the screen's work area when there is none.
 void PlaceOnFirstShow(QWidget* window, const QWidget* over = nullptr) {
     if (window->property(kPlaced).toBool())
         return;
     window->setProperty(kPlaced, true);
-    QRect area;
-    if (over)
-        area = over->frameGeometry();
-    else if (const QScreen* screen = window->screen())
-        area = screen->availableGeometry();
-    if (area.isEmpty())
-        return;
-    QRect frame(QPoint(), window->frameGeometry().size());
-    frame.moveCenter(area.center());
-    window->move(frame.topLeft());
-}
-
-void ShowActive(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
+    CentreWindow(window, over);
 }
 
 // The results window or the browser.

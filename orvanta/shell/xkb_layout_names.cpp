@@ -56,6 +56,6 @@ quint32 InputLocaleOfXkbLayout(QStringView layout) {
     if (layout == u"ara")
         return kArabicLayout;
     if (layout == u"gb")
-        return 0x08090809;
+        return kUkEnglishLayout;
     return 0;
 }

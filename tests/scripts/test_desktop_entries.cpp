@@ -1,12 +1,14 @@
 // scripts/desktop-entries.sh: the menu entries of the two programs start the
 // built programs, show their icons, pass desktop-file-validate, and go away
-// again with --remove, leaving everything else alone.
+// again with --remove, leaving everything else alone; so does the entry that
+// hands web archives to the help viewer.
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,6 +23,14 @@ struct Program {
 const QList<Program> programs{
     {QStringLiteral("orvanta"), QStringLiteral("orvanta/shell/pictures/orvanta.png")},
     {QStringLiteral("velisar"), QStringLiteral("velisar/window/pictures/velisar.png")}};
+
+const QString kHelpEntry = QStringLiteral("applications/orvanta-help.desktop");
+const QString kHelpViewer = QStringLiteral("orvanta-help-viewer");
+const QString kWebArchive = QStringLiteral("application/x-mimearchive");
+
+// The files the script adds: an entry and an icon for each program, the help
+// viewer's entry and the cache of the types the entries take.
+constexpr int kFilesAdded = 6;
 
 // The keys of the [Desktop Entry] group, their values as written.
 QMap<QString, QString> readEntry(const QString& path) {
@@ -99,12 +109,18 @@ class TestDesktopEntries : public QObject {
 private slots:
     void entriesStartTheBuiltPrograms_data();
     void entriesStartTheBuiltPrograms();
+    void webArchivesGoToTheHelpViewer_data();
+    void webArchivesGoToTheHelpViewer();
     void runningAgainChangesNothingAndRemoveUndoesIt();
     void refusesAProgramNotBuilt();
 
 private:
     // Runs the script on dataHome; its exit code.
     int run(const QString& dataHome, const QStringList& arguments);
+    // The build folder a row names, made in builds; empty: the real one.
+    QString buildFolder(const QString& buildName, const QTemporaryDir& builds);
+    // Whether desktop-file-validate takes the entry without a word.
+    void validate(const QString& path);
 };
 
 int TestDesktopEntries::run(const QString& dataHome, const QStringList& arguments) {
@@ -118,6 +134,28 @@ int TestDesktopEntries::run(const QString& dataHome, const QStringList& argument
     return script.exitCode();
 }
 
+QString TestDesktopEntries::buildFolder(const QString& buildName, const QTemporaryDir& builds) {
+    if (buildName.isEmpty())
+        return QDir(QStringLiteral(PROGRAM_DIR "/..")).absolutePath();
+    const QString build = builds.filePath(buildName);
+    if (!QDir().mkpath(build) ||
+        !QFile::link(QStringLiteral(PROGRAM_DIR), build + QStringLiteral("/bin")))
+        return {};
+    return build;
+}
+
+void TestDesktopEntries::validate(const QString& path) {
+    const QString validator =
+        QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    QVERIFY2(!validator.isEmpty(), "desktop-file-validate is missing: run scripts/setup.sh");
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(validator, {path});
+    QVERIFY(process.waitForFinished(10000));
+    const QByteArray said = process.readAll();
+    QVERIFY2(process.exitCode() == 0 && said.isEmpty(), qPrintable(path + u' ' + said));
+}
+
 void TestDesktopEntries::entriesStartTheBuiltPrograms_data() {
     QTest::addColumn<QString>("buildName"); // empty: the real build folder
     QTest::newRow("the build folder") << QString();
@@ -127,28 +165,18 @@ void TestDesktopEntries::entriesStartTheBuiltPrograms_data() {
 
 void TestDesktopEntries::entriesStartTheBuiltPrograms() {
     QFETCH(QString, buildName);
-    const QString validate =
-        QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
-    QVERIFY2(!validate.isEmpty(), "desktop-file-validate is missing: run scripts/setup.sh");
-
     QTemporaryDir dataHome;
     QTemporaryDir builds;
-    QString build = QDir(QStringLiteral(PROGRAM_DIR "/..")).absolutePath();
-    if (!buildName.isEmpty()) {
-        build = builds.filePath(buildName);
-        QVERIFY(QDir().mkpath(build));
-        QVERIFY(QFile::link(QStringLiteral(PROGRAM_DIR), build + QStringLiteral("/bin")));
-    }
+    const QString build = buildFolder(buildName, builds);
+    QVERIFY(!build.isEmpty());
     QCOMPARE(run(dataHome.path(), {QStringLiteral("--build"), build}), 0);
 
     for (const Program& program : programs) {
         const QString path =
             dataHome.filePath(QStringLiteral("applications/%1.desktop").arg(program.name));
-        QProcess validator;
-        validator.setProcessChannelMode(QProcess::MergedChannels);
-        validator.start(validate, {path});
-        QVERIFY(validator.waitForFinished(10000));
-        QVERIFY2(validator.exitCode() == 0 && validator.readAll().isEmpty(), qPrintable(path));
+        validate(path);
+        if (QTest::currentTestFailed())
+            return;
 
         const QMap<QString, QString> entry = readEntry(path);
         const QString built = build + QStringLiteral("/bin/") + program.name;
@@ -171,7 +199,45 @@ void TestDesktopEntries::entriesStartTheBuiltPrograms() {
                                                    .arg(program.name));
         QCOMPARE(fileHash(icon), fileHash(picture));
     }
-    QCOMPARE(tree(dataHome.path()).size(), 4);
+    QCOMPARE(tree(dataHome.path()).size(), kFilesAdded);
+}
+
+void TestDesktopEntries::webArchivesGoToTheHelpViewer_data() {
+    entriesStartTheBuiltPrograms_data();
+}
+
+void TestDesktopEntries::webArchivesGoToTheHelpViewer() {
+    QFETCH(QString, buildName);
+    QTemporaryDir dataHome;
+    QTemporaryDir builds;
+    const QString build = buildFolder(buildName, builds);
+    QVERIFY(!build.isEmpty());
+    QCOMPARE(run(dataHome.path(), {QStringLiteral("--build"), build}), 0);
+
+    const QString path = dataHome.filePath(kHelpEntry);
+    validate(path);
+    if (QTest::currentTestFailed())
+        return;
+    const QMap<QString, QString> entry = readEntry(path);
+    const QString viewer = build + QStringLiteral("/bin/") + kHelpViewer;
+    QVERIFY(QFileInfo(viewer).isExecutable());
+    const QString exec = entry.value(QStringLiteral("Exec"));
+    QCOMPARE(execProgram(exec), viewer);
+    QVERIFY2(exec.endsWith(QStringLiteral(" %f")), qPrintable(exec));
+    // xdg-open takes the command up to the first blank, quotes and all: a
+    // path that needs no quotes has none.
+    if (!viewer.contains(QRegularExpression(QStringLiteral("[\\s\"'\\\\<>~|&;$*?#()`%]"))))
+        QCOMPARE(exec, viewer + QStringLiteral(" %f"));
+    QCOMPARE(entry.value(QStringLiteral("MimeType")), kWebArchive + u';');
+    QCOMPARE(entry.value(QStringLiteral("NoDisplay")), QStringLiteral("true"));
+
+    // The type is known to go to the entry, which is no default for it.
+    QFile cache(dataHome.filePath(QStringLiteral("applications/mimeinfo.cache")));
+    QVERIFY(cache.open(QIODevice::ReadOnly | QIODevice::Text));
+    QVERIFY(QString::fromUtf8(cache.readAll())
+                .split(u'\n')
+                .contains(kWebArchive + QStringLiteral("=orvanta-help.desktop;")));
+    QVERIFY(!QFile::exists(dataHome.filePath(QStringLiteral("applications/mimeapps.list"))));
 }
 
 void TestDesktopEntries::runningAgainChangesNothingAndRemoveUndoesIt() {
@@ -192,7 +258,7 @@ void TestDesktopEntries::runningAgainChangesNothingAndRemoveUndoesIt() {
     const QStringList build{QStringLiteral("--build"), QStringLiteral(PROGRAM_DIR "/..")};
     QCOMPARE(run(dataHome.path(), build), 0);
     const QMap<QString, QByteArray> once = tree(dataHome.path());
-    QCOMPARE(once.size(), before.size() + 4);
+    QCOMPARE(once.size(), before.size() + kFilesAdded);
     QCOMPARE(run(dataHome.path(), build), 0);
     QCOMPARE(tree(dataHome.path()), once);
 
@@ -207,6 +273,7 @@ void TestDesktopEntries::refusesAProgramNotBuilt() {
     QCOMPARE(run(dataHome.path(), {QStringLiteral("--build"), build.path()}), 1);
     QVERIFY(!QFile::exists(dataHome.filePath(QStringLiteral("applications/orvanta.desktop"))));
     QVERIFY(!QFile::exists(dataHome.filePath(QStringLiteral("applications/velisar.desktop"))));
+    QVERIFY(!QFile::exists(dataHome.filePath(kHelpEntry)));
 }
 
 QTEST_GUILESS_MAIN(TestDesktopEntries)

@@ -160,9 +160,7 @@ void QuranWin::Show_Quran_Result() {
 
 void QuranWin::setFormSize(double width, double height) {
     formSize_ = QSizeF(width, height);
-    const double perPixel = twipsPerPixel(this);
-    const QSizeF inner = innerSize();
-    setFixedSize(qRound(inner.width() / perPixel), qRound(inner.height() / perPixel));
+    setFixedSize(twipsToPixelSize(this, innerSize()));
 }
 
 QSizeF QuranWin::innerSize() const {

@@ -16,6 +16,7 @@
 #include "orvanta/store/user_files.h"
 #include "orvanta/store/verse_file.h"
 #include "orvanta/store/verse_record_reader.h"
+#include "tests/support/bench_figures.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -57,8 +58,7 @@ template <typename F> double medianMilliseconds(F run) {
         run();
         times.push_back(clock.nsecsElapsed() / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return median(times);
 }
 
 double engineAlone(const QString& word, const QString& verseFile, const QString& results,
@@ -128,15 +128,6 @@ QString writeSyntheticVerseFile(const QString& folder, qint64* bytes) {
     }
     *bytes = out.size();
     return path;
-}
-
-long peakMemoryKb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
 }
 
 void measure(const char* title, const QString& verseFile, const QTemporaryDir& temp) {

@@ -5,6 +5,7 @@
 #include "orvanta/shell/message_box.h"
 #include "orvanta/store/app_dir.h"
 #include "support/message_box_watcher.h"
+#include "support/recording_desktop.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -13,25 +14,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-// Stands in for the desktop: records what it is asked to open.
-class Desktop : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
-
-void click(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
-
-} // namespace
 
 class TestAboutBox : public QObject {
     Q_OBJECT
@@ -50,7 +35,7 @@ private slots:
     void help();
 
 private:
-    Desktop desktop_;
+    RecordingDesktop desktop_;
     QWidget owner_;
 };
 
@@ -147,12 +132,12 @@ void TestAboutBox::links() {
     AboutBox hola(&owner_);
     hola.show();
     QVERIFY(QTest::qWaitForWindowExposed(&hola));
-    click(hola.Label1());
-    click(hola.Label8());
+    QTest::mouseClick(hola.Label1(), Qt::LeftButton);
+    QTest::mouseClick(hola.Label8(), Qt::LeftButton);
     QCOMPARE(desktop_.opened, (QList<QUrl>{QUrl(QStringLiteral("https://tanzil.net")),
                                            QUrl(QStringLiteral("mailto:?subject=Orvanta"))}));
     // Elsewhere in the box a click opens nothing.
-    click(hola.Label2());
+    QTest::mouseClick(hola.Label2(), Qt::LeftButton);
     QCOMPARE(desktop_.opened.size(), 2);
 }
 
@@ -160,7 +145,7 @@ void TestAboutBox::okCloses() {
     QPointer<AboutBox> hola = new AboutBox(&owner_);
     hola->show();
     QVERIFY(QTest::qWaitForWindowExposed(hola));
-    click(hola->Command1());
+    QTest::mouseClick(hola->Command1(), Qt::LeftButton);
     QTRY_VERIFY(!hola); // closed and discarded
 }
 
@@ -228,6 +213,10 @@ void TestAboutBox::help() {
         QCOMPARE(boxes.seen().first().title, QStringLiteral("عفوا"));
         QCOMPARE(boxes.seen().first().text, QStringLiteral("ملف التعليمات غير موجود"));
         QCOMPARE(boxes.seen().first().icon, QMessageBox::NoIcon);
+        // Right to left, the text standing at the right edge.
+        QCOMPARE(boxes.seen().first().direction, Qt::RightToLeft);
+        QVERIFY(QStyle::visualAlignment(Qt::RightToLeft, boxes.seen().first().alignment) &
+                Qt::AlignRight);
     }
 }
 

@@ -1,18 +1,10 @@
 #include "orvanta/shell/open_with_shell.h"
 #include "orvanta/shell/shell_url.h"
+#include "support/recording_desktop.h"
 
 #include <QDesktopServices>
 #include <QTemporaryDir>
 #include <QTest>
-
-// Stands in for the desktop: records what it is asked to open.
-class Desktop : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 class TestOpenWithShell : public QObject {
     Q_OBJECT
@@ -27,7 +19,7 @@ private slots:
     void linksGoToTheDesktop();
 
 private:
-    Desktop desktop_;
+    RecordingDesktop desktop_;
 };
 
 void TestOpenWithShell::initTestCase() {

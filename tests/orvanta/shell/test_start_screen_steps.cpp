@@ -2,6 +2,7 @@
 #include "orvanta/shell/start_screen_steps.h"
 #include "orvanta/store/app_dir.h"
 #include "orvanta/store/user_files.h"
+#include "touch_file.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,16 +12,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QtEndian>
-
-namespace {
-
-bool touch(const QString& path) {
-    MakeFolderFor(path);
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly);
-}
-
-} // namespace
 
 class TestStartScreenSteps : public QObject {
     Q_OBJECT

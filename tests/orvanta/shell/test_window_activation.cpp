@@ -1,20 +1,11 @@
 #include "orvanta/shell/window_activation.h"
+#include "support/show_active.h"
 
 #include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
-
-namespace {
-
-void activate(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
-
-} // namespace
 
 class TestWindowActivation : public QObject {
     Q_OBJECT
@@ -28,11 +19,11 @@ void TestWindowActivation::betweenProgramWindows() {
     QWidget browser;
     QWidget results;
     QSignalSpy activations(new ActivationWatcher(&browser), &ActivationWatcher::activated);
-    activate(browser);
+    QVERIFY(showActive(browser));
     QCOMPARE(activations.count(), 1);
-    activate(results);
+    QVERIFY(showActive(results));
     QCOMPARE(activations.count(), 1);
-    activate(browser);
+    QVERIFY(showActive(browser));
     QCOMPARE(activations.count(), 2);
     // Activating the window that is already active is no new activation.
     browser.activateWindow();
@@ -43,7 +34,7 @@ void TestWindowActivation::betweenProgramWindows() {
 void TestWindowActivation::popupsAreNoActivation() {
     QWidget browser;
     QSignalSpy activations(new ActivationWatcher(&browser), &ActivationWatcher::activated);
-    activate(browser);
+    QVERIFY(showActive(browser));
     QCOMPARE(activations.count(), 1);
     QMenu popup(&browser);
     popup.addAction(QStringLiteral("١"));
@@ -59,7 +50,7 @@ void TestWindowActivation::popupsAreNoActivation() {
 void TestWindowActivation::messageBoxesAreNoActivation() {
     QWidget browser;
     QSignalSpy activations(new ActivationWatcher(&browser), &ActivationWatcher::activated);
-    activate(browser);
+    QVERIFY(showActive(browser));
     QCOMPARE(activations.count(), 1);
     // As a window manager does: the box takes the focus and gives it back.
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("عفوا"), QStringLiteral("حدد السورة"),
@@ -68,13 +59,13 @@ void TestWindowActivation::messageBoxesAreNoActivation() {
     box.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&box));
     box.close();
-    activate(browser);
+    QVERIFY(showActive(browser));
     QTest::qWait(20);
     QCOMPARE(activations.count(), 1);
     // A window of the program in between still counts.
     QWidget results;
-    activate(results);
-    activate(browser);
+    QVERIFY(showActive(results));
+    QVERIFY(showActive(browser));
     QCOMPARE(activations.count(), 2);
 }
 

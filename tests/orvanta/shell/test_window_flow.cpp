@@ -15,6 +15,9 @@
 #include "orvanta/store/user_files.h"
 #include "orvanta/store/verse_file.h"
 #include "support/message_box_watcher.h"
+#include "support/recording_desktop.h"
+#include "support/show_active.h"
+#include "touch_file.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,6 +30,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -35,10 +39,6 @@ namespace {
 
 const QStringList kMainWindows = {"Form1", "Form2", "Form3", "frmFind", "hola"};
 
-void click(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
-
 // The offscreen platform cannot raise windows and says so each time.
 QtMessageHandler qtHandler = nullptr;
 
@@ -46,21 +46,6 @@ void quietAboutRaising(QtMsgType type, const QMessageLogContext& context, const 
     if (text != QLatin1String("This plugin does not support raise()"))
         qtHandler(type, context, text);
 }
-
-bool touch(const QString& path) {
-    MakeFolderFor(path);
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly);
-}
-
-// Stands in for the desktop: records what it is asked to open.
-class Desktop : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 } // namespace
 
@@ -97,7 +82,7 @@ private:
     std::unique_ptr<WindowFlow> flow_;
     int ends_ = 0;
     QTemporaryDir noData_;
-    Desktop desktop_;
+    RecordingDesktop desktop_;
 };
 
 void TestWindowFlow::initTestCase() {
@@ -157,19 +142,19 @@ void TestWindowFlow::step(const QString& name) {
                                           {"fis", form1()->Menu().fis},
                                           {"he", form1()->Menu().he}};
     if (name == "إنهاء")
-        click(form3()->Picture2(0));
+        QTest::mouseClick(form3()->Picture2(0), Qt::LeftButton);
     else if (name == "بحث")
-        click(form3()->Picture2(1));
+        QTest::mouseClick(form3()->Picture2(1), Qt::LeftButton);
     else if (name == "تصفح")
-        click(form3()->Picture2(2));
+        QTest::mouseClick(form3()->Picture2(2), Qt::LeftButton);
     else if (menu.contains(name))
         menu[name]->trigger();
     else if (name == "رجوع")
-        click(form2()->Controls().Picture2[1]);
+        QTest::mouseClick(form2()->Controls().Picture2[1], Qt::LeftButton);
     else if (name == "إغلاق frmFind")
-        click(form1()->FindDialogShown()->Controls().Picture2_0);
+        QTest::mouseClick(form1()->FindDialogShown()->Controls().Picture2_0, Qt::LeftButton);
     else if (name == "موافق")
-        click(flow_->hola()->Command1());
+        QTest::mouseClick(flow_->hola()->Command1(), Qt::LeftButton);
     else if (name == "close Form1")
         form1()->close();
     else if (name == "close Form2")
@@ -209,6 +194,9 @@ void TestWindowFlow::startUpOrder() {
     if (!verseFile) {
         QCOMPARE(boxes.seen().first().title, kMissingVerseFileTitle);
         QCOMPARE(boxes.seen().first().text, kMissingVerseFileText);
+        QCOMPARE(boxes.seen().first().direction, Qt::RightToLeft);
+        QVERIFY(QStyle::visualAlignment(Qt::RightToLeft, boxes.seen().first().alignment) &
+                Qt::AlignRight);
     }
     QTRY_VERIFY(flow_->Steps().GreetingDone());
     QCOMPARE(boxes.seen().size(), verseFile ? 0 : 1);
@@ -228,9 +216,7 @@ void TestWindowFlow::greetingOnFirstActivationOnly() {
     // wait and the deletion again, but no second greeting.
     QVERIFY(touch(LeftoverInstallerPath()));
     QWidget other;
-    other.show();
-    other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QVERIFY(showActive(other));
     form3()->activateWindow();
     QTRY_COMPARE(flow_->Steps().Activations(), 2);
     QTRY_VERIFY(!QFile::exists(LeftoverInstallerPath()));
@@ -245,7 +231,7 @@ void TestWindowFlow::endDuringTheFirstWait() {
     bool inWait = false;
     QTimer::singleShot(150, this, [&] {
         inWait = flow_->Steps().Activations() == 1 && !flow_->Steps().GreetingDone();
-        click(form3()->Picture2(0));
+        QTest::mouseClick(form3()->Picture2(0), Qt::LeftButton);
     });
     start();
     QTRY_COMPARE(ends_, 1);
@@ -266,7 +252,7 @@ void TestWindowFlow::searchDuringTheFirstWait() {
     bool inWait = false;
     QTimer::singleShot(150, this, [&] {
         inWait = flow_->Steps().Activations() == 1 && !flow_->Steps().GreetingDone();
-        click(form3()->Picture2(1));
+        QTest::mouseClick(form3()->Picture2(1), Qt::LeftButton);
         shownAtOnce = visibleWindows();
     });
     start();

@@ -1,6 +1,7 @@
 // Times the verse search on the real texts beside grep on the plain file, and
 // prints the process's peak memory. Not a test: it only prints figures.
 #include "common/cp1256.h"
+#include "tests/support/bench_figures.h"
 #include "velisar/engine/quran_texts.h"
 #include "velisar/engine/verse_search.h"
 
@@ -32,22 +33,6 @@ public:
     void showNothingFound(const QString&, const VelisarMessage&) override {}
     int rows = 0;
 };
-
-// The peak resident memory of this process, in kB.
-qint64 peakMemoryKb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    return -1;
-}
-
-double median(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
 
 // The words of the plain text by how often they occur, keys left out.
 QList<std::pair<QString, int>> wordCounts(const QString& plain) {

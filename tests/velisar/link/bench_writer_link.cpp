@@ -7,6 +7,7 @@
 //   bench_writer_link [runs]
 #include "common/cp1256.h"
 #include "headless_writer.h"
+#include "tests/support/bench_figures.h"
 #include "velisar/link/libreoffice/writer_link.h"
 #include "writer_test_document.h"
 
@@ -41,11 +42,6 @@ QList<Verse> readVerses() {
         from = m.capturedEnd();
     }
     return verses;
-}
-
-double median(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 void report(const char* what, QList<double> values) {

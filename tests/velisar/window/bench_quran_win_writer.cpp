@@ -8,6 +8,7 @@
 //   bench_quran_win_writer [runs]
 #include "finder_fixture.h"
 #include "headless_writer.h"
+#include "tests/support/bench_figures.h"
 #include "velisar/link/libreoffice/writer_link.h"
 #include "writer_test_document.h"
 
@@ -67,8 +68,7 @@ private:
 
 void report(const char* what, QList<double> values) {
     std::sort(values.begin(), values.end());
-    std::printf("  %-28s median %6.1f ms   worst %6.1f ms\n", what, values[values.size() / 2],
-                values.last());
+    std::printf("  %-28s median %6.1f ms   worst %6.1f ms\n", what, median(values), values.last());
 }
 
 } // namespace
