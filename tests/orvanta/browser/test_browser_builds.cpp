@@ -57,7 +57,7 @@ void TestBrowserBuilds::init() {
     writeFontFile({});
     window_ = std::make_unique<BrowserWindow>();
     c_ = &window_->Controls();
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
 }
 
 void TestBrowserBuilds::cleanup() {
@@ -166,8 +166,8 @@ void TestBrowserBuilds::activationDuringABuild() {
     QWidget other;
     bool activated = false;
     whileReading([&] {
-        showActive(other);
-        showActive(*window_);
+        QVERIFY(showActive(other));
+        QVERIFY(showActive(*window_));
         activated = true;
     });
     buildRange(*c_, 2, 1, 30);

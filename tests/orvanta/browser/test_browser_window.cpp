@@ -147,7 +147,7 @@ void TestBrowserWindow::pageChoiceList() {
 }
 
 void TestBrowserWindow::initialStateAtDesignSize() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     QCOMPARE(window_->ScaleWidth(), 9555.0);
     QCOMPARE(window_->ScaleHeight(), 4830.0);
     QCOMPARE(twipsGeometry(c_->Picture2_0).left(), 510.0);
@@ -161,7 +161,7 @@ void TestBrowserWindow::initialStateAtDesignSize() {
 }
 
 void TestBrowserWindow::rangeLayoutAtDesignSize() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     window_->resize(900, 600);
     window_->resize(637, 322); // back to 9555 x 4830 twips
     QCOMPARE(twipsGeometry(c_->Picture10).width(), 8714.0);
@@ -188,7 +188,7 @@ void TestBrowserWindow::pageView_data() {
 
 void TestBrowserWindow::pageView() {
     QFETCH(int, page);
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     chooseFromList(c_->Combo4, page);
     QVERIFY(!window_->Builds()->Running());
     QCOMPARE(c_->Combo4->currentText(), QString::number(page));
@@ -209,7 +209,7 @@ void TestBrowserWindow::pageView() {
 }
 
 void TestBrowserWindow::pageViewResize() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     chooseFromList(c_->Combo4, 2);
     window_->resize(1000, 700);
     QCOMPARE(twipsGeometry(c_->Text1).width(), 1000 * 15.0 - 6);
@@ -226,7 +226,7 @@ void TestBrowserWindow::pageViewResize() {
 }
 
 void TestBrowserWindow::samePageTwice() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     chooseFromList(c_->Combo4, 50);
     const QString first = c_->Text1->Text();
     QVERIFY(!first.isEmpty());
@@ -249,7 +249,7 @@ void TestBrowserWindow::slide_data() {
 void TestBrowserWindow::slide() {
     QFETCH(double, startTop);
     QFETCH(double, topWhileSliding);
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     setTwipsTop(c_->Picture2_0, startTop);
     double seenTop = -1;
     QString seenText = QStringLiteral("not seen");
@@ -267,7 +267,7 @@ void TestBrowserWindow::slide() {
 }
 
 void TestBrowserWindow::choiceDuringTheSlide() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     bool chosen = false;
     QTimer::singleShot(200, this, [&] {
         QVERIFY(window_->Builds()->Running());
@@ -291,7 +291,7 @@ void TestBrowserWindow::choiceDuringTheSlide() {
 }
 
 void TestBrowserWindow::typingChoosesNothing() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     QComboBox* combo = c_->Combo4;
     combo->setFocus();
     combo->lineEdit()->selectAll();
@@ -307,7 +307,7 @@ void TestBrowserWindow::typingChoosesNothing() {
 }
 
 void TestBrowserWindow::keyboardChoice() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     c_->Combo4->setFocus();
     QTest::keyClick(c_->Combo4, Qt::Key_Down);
     QCOMPARE(c_->Combo4->currentText(), QStringLiteral("2"));
@@ -316,7 +316,7 @@ void TestBrowserWindow::keyboardChoice() {
 }
 
 void TestBrowserWindow::displayFont() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     chooseFromList(c_->Combo4, 1);
     QCOMPARE(c_->Text1->font().family(), QStringLiteral("DecoType Naskh Special"));
     QCOMPARE(c_->Text1->font().pointSizeF(), 25.0);
@@ -338,7 +338,7 @@ void TestBrowserWindow::displayFont() {
 }
 
 void TestBrowserWindow::pageTextCentred() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     window_->resize(1000, 700);
     chooseFromList(c_->Combo4, 604);
     TextBox* text = c_->Text1;
@@ -354,14 +354,14 @@ void TestBrowserWindow::pageTextCentred() {
 }
 
 void TestBrowserWindow::activationReturnsToTheInitialState() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     chooseFromList(c_->Combo4, 1);
     QVERIFY(c_->Text1->isVisible());
     QWidget other;
-    showActive(other);
+    QVERIFY(showActive(other));
     writeFontFile({"Andalus", "18", "False"});
     BackToResults = 1;
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     // The page view has an empty verse index, so it is left.
     QVERIFY(!c_->Text1->isVisible());
     QVERIFY(!c_->List1->isVisible());
@@ -374,7 +374,7 @@ void TestBrowserWindow::activationReturnsToTheInitialState() {
 }
 
 void TestBrowserWindow::hover() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     PictureButton* const* b = c_->Picture2;
     moveOver(b[1]);
     QVERIFY(b[1]->IsRaised());
@@ -404,7 +404,7 @@ void TestBrowserWindow::formatCommand_data() {
 
 void TestBrowserWindow::formatCommand() {
     QFETCH(int, part);
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     TextBox resultsText1;
     window_->SetResultsVerseBox(&resultsText1);
     writeFontFile({"Simplified Arabic", "21", "True"});

@@ -67,7 +67,7 @@ void TestRangeView::init() {
     writeFontFile({});
     window_ = std::make_unique<BrowserWindow>();
     c_ = &window_->Controls();
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
 }
 
 void TestRangeView::cleanup() {

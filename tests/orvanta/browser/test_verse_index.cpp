@@ -51,7 +51,7 @@ void TestVerseIndex::init() {
     writeFontFile({});
     window_ = std::make_unique<BrowserWindow>();
     c_ = &window_->Controls();
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
 }
 
 void TestVerseIndex::cleanup() {

@@ -145,7 +145,7 @@ void TestCopyCommands::checkSeen(const QString& title, const QString& text) {
 
 void TestCopyCommands::markedVerses() {
     fill();
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     // Entries 3 and 7 of the list, from two surahs; a verse of a third one
     // is shown.
     mark({2, 6});
@@ -172,7 +172,7 @@ void TestCopyCommands::markedVersesWithTafsir_data() {
 void TestCopyCommands::markedVersesWithTafsir() {
     QFETCH(int, pane);
     fill();
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     QTest::mouseClick(c_->Pic[pane], Qt::LeftButton);
     mark({0, 4, 5});
     window_->Menu().cop_3->trigger();
@@ -207,7 +207,7 @@ void TestCopyCommands::nothingFoundToCopy() {
     QFETCH(bool, marked);
     QFETCH(bool, resultsFile);
     fill();
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     if (marked)
         mark({1, 3});
     if (!resultsFile)
@@ -220,7 +220,7 @@ void TestCopyCommands::nothingFoundToCopy() {
 
 void TestCopyCommands::shownVerse() {
     fill();
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     c_->List1->setCurrentRow(6);
     window_->Menu().coa->trigger();
     const VerseRecord& v = hits_[6];
@@ -239,7 +239,7 @@ void TestCopyCommands::shownVerseWithTafsir_data() {
 void TestCopyCommands::shownVerseWithTafsir() {
     QFETCH(int, pane);
     fill();
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     c_->List1->setCurrentRow(2);
     QTest::mouseClick(c_->Pic[pane], Qt::LeftButton);
     window_->Menu().cot->trigger();
@@ -253,7 +253,7 @@ void TestCopyCommands::shownVerseWithTafsir() {
 }
 
 void TestCopyCommands::emptyVerseView() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     // "نسخ الآية" turns Arabic on even when it has nothing to copy; the
     // copy with tafsir refuses first.
     window_->Menu().cot->trigger();
@@ -285,7 +285,7 @@ void TestCopyCommands::shortcuts() {
     QFETCH(QString, message);
     SearchWord = QStringLiteral("الحمد");
     fill();
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     mark({1});
     c_->List1->setCurrentRow(1);
     // The verse box has the focus and the searched word selected: Ctrl+C
@@ -301,7 +301,7 @@ void TestCopyCommands::shortcuts() {
 
 void TestCopyCommands::afterASearchWithoutHits() {
     fill();
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     QVERIFY(!c_->Text1->Text().isEmpty());
     FindDialog* find = window_->ShowFindDialog();
     QVERIFY(QTest::qWaitForWindowActive(find));
@@ -316,7 +316,7 @@ void TestCopyCommands::afterASearchWithoutHits() {
 
 void TestCopyCommands::ignoredWhileASearchRuns() {
     fill();
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     mark({2, 3});
     FindDialog* find = window_->ShowFindDialog();
     QVERIFY(QTest::qWaitForWindowActive(find));

@@ -237,8 +237,8 @@ void TestFindDialog::activationResetsTheTag() {
     QTest::mouseClick(c_->Picture2_2, Qt::LeftButton);
     QCOMPARE(find_->Tag(), QStringLiteral("<<"));
     QWidget other;
-    showActive(other);
-    showActive(*find_);
+    QVERIFY(showActive(other));
+    QVERIFY(showActive(*find_));
     // Still expanded, but the tag reads ">>" again.
     QCOMPARE(find_->Tag(), QStringLiteral(">>"));
     QCOMPARE(find_->OuterHeight(), 3525.0);
@@ -611,7 +611,7 @@ void TestFindDialog::duringASearch() {
 void TestFindDialog::fromTheMenu() {
     find_->close();
     QTRY_VERIFY(find_.isNull());
-    showActive(*form1_);
+    QVERIFY(showActive(*form1_));
     form1_->Menu().fik->trigger();
     find_ = form1_->FindDialogShown();
     QVERIFY(find_);

@@ -211,7 +211,7 @@ void TestResultsWindow::menu() {
 }
 
 void TestResultsWindow::layoutAtDesignSize() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     window_->ResizeInner(12000, 8000);
     window_->ResizeInner(8580, 6135);
     QCOMPARE(window_->ScaleWidth(), 8580.0);
@@ -254,7 +254,7 @@ void TestResultsWindow::layoutThresholds_data() {
 
 void TestResultsWindow::layoutThresholds() {
     QFETCH(QSizeF, inner);
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     window_->ResizeInner(8580, 6135);
     window_->ResizeInner(inner.width(), inner.height());
     QCOMPARE(window_->ScaleWidth(), inner.width());
@@ -266,7 +266,7 @@ void TestResultsWindow::layoutThresholds() {
 }
 
 void TestResultsWindow::displayFontOnResize() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     QCOMPARE(c_->Text1->font().family(), QStringLiteral("DecoType Naskh Special"));
     QCOMPARE(c_->Text1->font().pointSizeF(), 25.0);
     QVERIFY(c_->Text1->font().bold());
@@ -317,7 +317,7 @@ void TestResultsWindow::showFoundVerse() {
     QFETCH(bool, label2);
     const QList<VerseRecord> hits = fixtureHits();
     fill(hits);
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     SearchWord = searchWord;
     DiacriticsMode = quint8(diacriticsMode);
     c_->List1->setCurrentRow(row);
@@ -353,7 +353,7 @@ void TestResultsWindow::showFoundVerse() {
 void TestResultsWindow::clickAndKeysShowTheEntry() {
     const QList<VerseRecord> hits = fixtureHits();
     fill(hits);
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     QListWidget* list = c_->List1;
     const QRect third = list->visualItemRect(list->item(2));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third.center());
@@ -368,7 +368,7 @@ void TestResultsWindow::clickAndKeysShowTheEntry() {
 void TestResultsWindow::tafsirTabs() {
     const QList<VerseRecord> hits = fixtureHits();
     fill(hits);
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     c_->List1->setCurrentRow(1);
     QTest::mouseClick(c_->Pic[1], Qt::LeftButton);
     QVERIFY(!c_->Text2[1]->isHidden());
@@ -392,7 +392,7 @@ void TestResultsWindow::tafsirTabs() {
 void TestResultsWindow::marksReachTheHiddenList() {
     const QList<VerseRecord> hits = fixtureHits();
     fill(hits);
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     QListWidget* list = c_->List1;
     QVERIFY(list->item(0)->flags() & Qt::ItemIsUserCheckable);
     // A click on an entry's box marks it and leaves the shown entry alone.
@@ -414,7 +414,7 @@ void TestResultsWindow::marksReachTheHiddenList() {
 
 void TestResultsWindow::resultsFileVanished() {
     fill(fixtureHits());
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     c_->List1->setCurrentRow(1);
     QVERIFY(!c_->Text1->Text().isEmpty());
     QVERIFY(QFile::remove(ResultsFilePath()));
@@ -428,12 +428,12 @@ void TestResultsWindow::resultsFileVanished() {
 
 void TestResultsWindow::exitItemDisabledOnActivation() {
     window_->Menu().en->setEnabled(true);
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     QVERIFY(!window_->Menu().en->isEnabled());
     QWidget other;
-    showActive(other);
+    QVERIFY(showActive(other));
     window_->Menu().en->setEnabled(true);
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     QVERIFY(!window_->Menu().en->isEnabled());
 }
 
@@ -449,7 +449,7 @@ void TestResultsWindow::closingEndsTheProgram() {
     // Another window of the program stays open, as the browser does.
     QWidget browser;
     browser.show();
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     window_->Menu().en->setEnabled(exitEnabled);
     QTimer::singleShot(0, window_.get(), [this] { window_->close(); });
     QTimer giveUp;
@@ -473,7 +473,7 @@ void TestResultsWindow::connectedCommand() {
 }
 
 void TestResultsWindow::fontDialogFromTheMenu() {
-    showActive(*window_);
+    QVERIFY(showActive(*window_));
     TextBox browserText1;
     window_->SetBrowserVerseBox(&browserText1);
     writeFontFile({"Andalus", "19", "True"});
