@@ -97,9 +97,7 @@ void createChoicePanel(QWidget* form, BrowserControls& c) {
     c.Picture2_0 = Place(new PictureBox(form), "Picture2(0)", {120, 0, 8535, 1215});
     c.Picture2_0->SetBorderStyle(1);
     // Captions, frames and borders on the panel in the pictures' dark teal.
-    QPalette ink = c.Picture2_0->palette();
-    ink.setColor(QPalette::WindowText, kInk);
-    c.Picture2_0->setPalette(ink);
+    SetInk(c.Picture2_0, kInk);
     QWidget* panel = c.Picture2_0;
     c.Image1 = image(panel, "Image1", {8160, 0, 375, 1185}, pictures::PanelEndRight());
     c.Image2 = image(panel, "Image2", {0, 0, 375, 1185}, pictures::PanelEndLeft());

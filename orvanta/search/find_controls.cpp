@@ -52,7 +52,7 @@ void createButtons(QWidget* dialog, FindControls& c) {
         new PictureButton(dialog, 0, {240, 240, 735, 350}, QStringLiteral("إغلاق"),
                           {240, 45, 435, 195}, pictures::CloseIcon(), {50, 80, 180, 195});
     c.Picture2_2 = Place(new PictureBox(dialog), "Picture2(2)", {240, 960, 495, 350});
-    c.Picture2_2->SetBackColor(QColor(222, 236, 239));
+    c.Picture2_2->SetBackColor(kPictureButtonBack);
     c.Picture2_2->setCursor(Qt::PointingHandCursor);
     c.Picture2_2->setToolTip(QStringLiteral("بحث متقدم"));
 }

@@ -19,6 +19,7 @@
 #include "orvanta/shell/tafsir_area.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/shell/window_activation.h"
+#include "orvanta/shell/window_placement.h"
 #include "orvanta/store/surah_info.h"
 #include "orvanta/store/user_files.h"
 #include "orvanta/store/verse_file.h"
@@ -214,11 +215,13 @@ void ResultsWindow::ShowFirstResult() {
 }
 
 FindDialog* ResultsWindow::ShowFindDialog() {
-    if (!find_)
+    const bool created = !find_;
+    if (created)
         find_ = new FindDialog(this);
-    find_->show();
-    find_->raise();
-    find_->activateWindow();
+    ShowActive(find_);
+    // Placed once, over this window; later the user's place is kept.
+    if (created)
+        CentreWindow(find_, this);
     return find_;
 }
 

@@ -27,7 +27,7 @@ PictureButton::PictureButton(QWidget* parent, int index, const QRectF& rect, con
     : PictureBox(parent), caption_(new QLabel(caption, this)), icon_(new QLabel(this)) {
     setObjectName(indexed("Picture2", index));
     setCursor(Qt::PointingHandCursor);
-    SetBackColor(QColor(222, 236, 239));
+    SetBackColor(kPictureButtonBack);
     setTwipsGeometry(this, rect);
 
     caption_->setObjectName(indexed("Label3", index));

@@ -2,9 +2,14 @@
 
 #include "orvanta/shell/picture_box.h"
 
+#include <QColor>
 #include <QRectF>
 
 class QLabel;
+
+// The pale blue a picture button shows where no texture covers it; picture
+// boxes that sit among the buttons use it too.
+inline const QColor kPictureButtonBack(222, 236, 239);
 
 // A button drawn as a picture box with a caption and an icon, painted with
 // the shared normal or highlighted texture. Its border is the only record of

@@ -2,7 +2,6 @@
 
 #include "orvanta/browser/back_to_results.h"
 #include "orvanta/browser/browser_window.h"
-#include "orvanta/search/find_dialog.h"
 #include "orvanta/search/results_window.h"
 #include "orvanta/shell/about_box.h"
 #include "orvanta/shell/help_command.h"
@@ -24,13 +23,13 @@ namespace {
 
 constexpr char kPlaced[] = "orvantaPlaced";
 
-// Where a window stands the first time it is shown: centred over the window
-// given, the screen's work area when there is none.
-void PlaceOnFirstShow(QWidget* window, const QWidget* over = nullptr) {
+// Where a main window stands the first time it is shown: centred on the
+// screen's work area.
+void PlaceOnFirstShow(QWidget* window) {
     if (window->property(kPlaced).toBool())
         return;
     window->setProperty(kPlaced, true);
-    CentreWindow(window, over);
+    CentreWindow(window);
 }
 
 // The results window or the browser.
@@ -70,11 +69,6 @@ ResultsWindow* WindowFlow::results() {
     form1_ = new ResultsWindow;
     form1_->installEventFilter(this);
     const ResultsMenu& menu = form1_->Menu();
-    // The results window shows the dialog itself; a new one is placed here.
-    connect(menu.fik, &QAction::triggered, this, [this] {
-        if (FindDialog* dialog = form1_->FindDialogShown())
-            PlaceOnFirstShow(dialog, form1_);
-    });
     form1_->ConnectCommand(menu.fis, [this] { BrowseMushaf(); });
     form1_->ConnectCommand(menu.help_1, [this] { ShowHelp(form1_); });
     form1_->ConnectCommand(menu.he, [this] { ShowAbout(); });
@@ -137,7 +131,7 @@ void WindowFlow::Back() {
 }
 
 void WindowFlow::ShowFindDialog() {
-    PlaceOnFirstShow(results()->ShowFindDialog(), results());
+    results()->ShowFindDialog();
 }
 
 void WindowFlow::ShowAbout() {
