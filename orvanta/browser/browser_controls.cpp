@@ -24,7 +24,7 @@ const QColor kWindowBack(232, 225, 207);
 
 QLabel* label(QWidget* parent, const char* name, const QRectF& twips, const QString& text) {
     auto* l = Place(new QLabel(text, parent), name, twips);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
     return l;
 }
 
@@ -118,7 +118,9 @@ void createChoicePanel(QWidget* form, BrowserControls& c) {
     c.Combo1->setEditText(QStringLiteral("حدد السورة"));
     c.Combo2 = EditableCombo(panel, "Combo2", {3150, 427, 750, 315}, QString());
     c.Combo3 = EditableCombo(panel, "Combo3", {3150, 780, 735, 315}, QString());
-    c.Label1 = label(panel, "Label1", {3960, 480, 510, 195}, QStringLiteral("من الآية"));
+    // As wide as Label2: the installed sans face draws "من الآية" wider than
+    // the 510 twips it was given, and the frame leaves room up to 4675.
+    c.Label1 = label(panel, "Label1", {3960, 480, 585, 195}, QStringLiteral("من الآية"));
     c.Label2 = label(panel, "Label2", {3960, 840, 585, 195}, QStringLiteral("إلى الآية"));
     c.Label4 = label(panel, "Label4", {4800, 840, 3255, 255}, QString());
     c.Label4->setAlignment(Qt::AlignCenter);

@@ -85,16 +85,18 @@ FindControls CreateFindControls(QWidget* dialog) {
     c.Shape1 = backdrop(dialog);
 
     // The captions reach a little further right than the design's: the
-    // installed sans face is wider than the one it was drawn for.
+    // installed sans face is wider than the one it was drawn for. So the
+    // caption keeps to the design's left edge, beside the box, clear of the
+    // frame.
     c.Label1 =
         Place(new QLabel(QStringLiteral("بحث عن :"), dialog), "Label1", {4560, 240, 825, 240});
-    c.Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    c.Label1->setAlignment(Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter);
     c.Label1->setFont(ControlFont(kDialogFont, 9.75, false));
     SetControlColours(c.Label1, Qt::transparent, kDarkGreen);
 
     c.Text1 = Place(new QLineEdit(dialog), "Text1", {2160, 240, 2295, 375});
     c.Text1->setLayoutDirection(Qt::RightToLeft);
-    c.Text1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    c.Text1->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
     c.Text1->setFont(ControlFont(kDialogFont, 9.75, false));
 
     createButtons(dialog, c);

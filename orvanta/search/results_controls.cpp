@@ -34,7 +34,7 @@ void createTafsirPanel(QWidget* area, ResultsControls& c) {
     SetControlColours(c.Label1, Qt::transparent, kDarkGreen);
     c.Label2 = Place(new QLabel(c.Picture10), "Label2", {102.5, 120, 1740, 270});
     c.Label2->setFont(ControlFont(kFactFont, 11.25, true));
-    c.Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    c.Label2->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
     SetControlColours(c.Label2, Qt::transparent, Qt::red);
 
     // The tabs lie over the titles when the panel is narrow.

@@ -22,7 +22,7 @@ const QColor kButtonFace(0xff, 0xfb, 0xd0);
 
 QLabel* label(QWidget* parent, const char* name, const QRectF& twips, const QString& text) {
     auto* l = Place(new QLabel(text, parent), name, twips);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
     SetInk(l, kInk);
     return l;
 }

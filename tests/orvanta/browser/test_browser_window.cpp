@@ -11,6 +11,7 @@
 #include "orvanta/shell/shared_pictures.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/app_dir.h"
+#include "support/text_margins.h"
 #include "support/typing.h"
 #include "verses.h"
 
@@ -43,6 +44,7 @@ private slots:
     void designRectangles_data();
     void designRectangles();
     void pageChoiceList();
+    void captionsKeepToTheRight();
     void initialStateAtDesignSize();
     void rangeLayoutAtDesignSize();
     void pageView_data();
@@ -128,6 +130,23 @@ void TestBrowserWindow::designRectangles() {
     QVERIFY2(control, qPrintable(name));
     QCOMPARE(control->parentWidget()->objectName(), parent);
     QTEST(twipsGeometry(control), "rect");
+}
+
+void TestBrowserWindow::captionsKeepToTheRight() {
+    // Right-aligned captions of a right-to-left window end at their right
+    // edge, by their combo boxes, as Arabic captions do; and they are whole.
+    QVERIFY(showActive(*window_));
+    for (QLabel* caption : {c_->Label1, c_->Label2, c_->Label8}) {
+        const TextMargins m = textMargins(caption);
+        const QString where = QStringLiteral("%1: margins %2, %3; text %4 of %5 pixels")
+                                  .arg(caption->objectName())
+                                  .arg(m.left)
+                                  .arg(m.right)
+                                  .arg(caption->sizeHint().width())
+                                  .arg(caption->width());
+        QVERIFY2(caption->sizeHint().width() <= caption->width(), qPrintable(where));
+        QVERIFY2(m.right < m.left, qPrintable(where));
+    }
 }
 
 void TestBrowserWindow::pageChoiceList() {

@@ -7,6 +7,7 @@
 #include "orvanta/shell/shared_pictures.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/app_dir.h"
+#include "support/text_margins.h"
 #include "verses.h"
 
 #include <QLabel>
@@ -113,6 +114,8 @@ void TestVerseIndex::secondPaneStaysInView() {
     QCOMPARE(c_->Text1->SelectedText(), QStringLiteral("{7}"));
     QCOMPARE(c_->Label6->text(), QStringLiteral(" البقرة آية : 7"));
     QCOMPARE(c_->Text2[0]->Text(), QStringLiteral("الجلالين 2:7"));
+    // Beside the tafsir's name, at its right edge.
+    QVERIFY(textMargins(c_->Label6).right < textMargins(c_->Label6).left);
     QCOMPARE(c_->Text2[1]->Text(), QStringLiteral("الميسر 2:7"));
     QVERIFY(c_->Text2[1]->isVisible());
     QVERIFY(!c_->Text2[0]->isVisible());

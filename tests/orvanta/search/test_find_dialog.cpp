@@ -15,6 +15,7 @@
 #include "search_fixture.h"
 #include "support/message_box_watcher.h"
 #include "support/show_active.h"
+#include "support/text_margins.h"
 #include "support/typing.h"
 
 #include <QAbstractItemView>
@@ -80,6 +81,7 @@ private slots:
     void init();
     void cleanup();
     void designState();
+    void wordAndCaptionPlaces();
     void advancedToggle();
     void activationResetsTheTag();
     void searchButtonFollowsTheText();
@@ -136,6 +138,32 @@ void TestFindDialog::cleanup() {
 void TestFindDialog::type(const QString& word) {
     c_->Text1->clear();
     typeText(c_->Text1, word);
+}
+
+void TestFindDialog::wordAndCaptionPlaces() {
+    // The word typed starts at the box's right edge, as Arabic does; the
+    // caption keeps to its left, beside the box, clear of the frame.
+    QVERIFY(showActive(*find_));
+    typeText(c_->Text1, QStringLiteral("الرحيم"));
+    // The dark pixels of the word lie in the box's right half.
+    const QImage box = c_->Text1->grab().toImage();
+    int first = box.width();
+    int last = -1;
+    for (int y = 3; y < box.height() - 3; ++y) {
+        for (int x = 3; x < box.width() - 3; ++x) {
+            if (qGray(box.pixel(x, y)) < 110) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    QVERIFY(last >= 0);
+    QVERIFY2(
+        first > box.width() / 2,
+        qPrintable(
+            QStringLiteral("the word spans %1 to %2 of %3").arg(first).arg(last).arg(box.width())));
+    const TextMargins caption = textMargins(c_->Label1);
+    QVERIFY(caption.left < caption.right);
 }
 
 void TestFindDialog::search() {

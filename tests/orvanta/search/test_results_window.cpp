@@ -12,6 +12,7 @@
 #include "orvanta/store/user_files.h"
 #include "search_fixture.h"
 #include "support/show_active.h"
+#include "support/text_margins.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,6 +68,7 @@ private slots:
     void showFoundVerse_data();
     void showFoundVerse();
     void clickAndKeysShowTheEntry();
+    void verseLabelKeepsToTheRight();
     void tafsirTabs();
     void marksReachTheHiddenList();
     void resultsFileVanished();
@@ -348,6 +350,20 @@ void TestResultsWindow::showFoundVerse() {
     QCOMPARE(c_->List2->currentRow(), row);
     QCOMPARE(c_->Label1->text(), QStringLiteral("تفسير الجلالين"));
     QCOMPARE(QApplication::focusWidget(), c_->Text1);
+}
+
+void TestResultsWindow::verseLabelKeepsToTheRight() {
+    // At the smallest size the label starts left of the tafsir area; its
+    // text ends at its right edge, by the tafsir's name, and stays whole.
+    fill(fixtureHits());
+    QVERIFY(showActive(*window_));
+    SearchWord = QStringLiteral("الله");
+    DiacriticsMode = 0;
+    c_->List1->setCurrentRow(0);
+    QVERIFY(!c_->Label2->text().isEmpty());
+    const TextMargins m = textMargins(c_->Label2);
+    QVERIFY(m.right < m.left);
+    QVERIFY(c_->Label2->x() + m.left >= 0);
 }
 
 void TestResultsWindow::clickAndKeysShowTheEntry() {
