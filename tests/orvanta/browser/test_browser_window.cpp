@@ -1,4 +1,3 @@
-#include "../shell/font_file.h"
 #include "browser_driving.h"
 #include "common/twips_geometry.h"
 #include "orvanta/browser/back_to_results.h"
@@ -12,6 +11,7 @@
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/app_dir.h"
 #include "support/typing.h"
+#include "tests/orvanta/font_file.h"
 #include "verses.h"
 
 #include <QComboBox>
