@@ -5,34 +5,14 @@
 #include "orvanta/shell/picture_button.h"
 #include "orvanta/shell/tile_picture.h"
 #include "support/show_active.h"
+#include "support/widget_driving.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
 #include <QImage>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
 // Driving the browser as a user does.
-
-// Picks an entry, counted from 0, from a combo box's drop-down list with the
-// mouse.
-inline void chooseEntry(QComboBox* combo, int index) {
-    combo->showPopup();
-    QAbstractItemView* list = combo->view();
-    const QModelIndex entry = list->model()->index(index, 0);
-    list->scrollTo(entry);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
-}
-
-// The mouse moved over a widget, no button pressed.
-inline void moveOver(QWidget* w) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &move);
-}
 
 // Clicks an entry of a list box, counted from 0.
 inline void clickEntry(QListWidget* list, int row) {

@@ -1,4 +1,3 @@
-#include "../shell/font_file.h"
 #include "browser_driving.h"
 #include "common/twips_geometry.h"
 #include "orvanta/browser/browser_window.h"
@@ -9,6 +8,7 @@
 #include "orvanta/shell/program_end.h"
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/app_dir.h"
+#include "tests/orvanta/font_file.h"
 #include "verses.h"
 
 #include <QLabel>

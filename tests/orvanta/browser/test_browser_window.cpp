@@ -1,4 +1,3 @@
-#include "../shell/font_file.h"
 #include "browser_driving.h"
 #include "common/twips_geometry.h"
 #include "orvanta/browser/back_to_results.h"
@@ -13,6 +12,7 @@
 #include "orvanta/store/app_dir.h"
 #include "support/text_margins.h"
 #include "support/typing.h"
+#include "tests/orvanta/font_file.h"
 #include "verses.h"
 
 #include <QComboBox>

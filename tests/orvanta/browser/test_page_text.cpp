@@ -5,18 +5,6 @@
 
 namespace {
 
-VerseRecord record(const QString& surah, const QString& page, const QString& ayah,
-                   const QString& text) {
-    VerseRecord r;
-    r.VerseId = surah + u'/' + ayah;
-    r.SurahNo = surah;
-    r.PageNo = page;
-    r.AyahNo = ayah;
-    r.AyahText = text;
-    r.JuzNo = QStringLiteral("1");
-    return r;
-}
-
 // What a page must read: every verse in file order, each followed by its
 // number in braces and a space, a header before every verse 1.
 QString expectedPage(int page, const QHash<int, QString>& headers) {
@@ -24,7 +12,7 @@ QString expectedPage(int page, const QHash<int, QString>& headers) {
     for (const VerseRecord& v : versesOfPage(page)) {
         if (v.AyahNo == u"1")
             text += headers.value(v.SurahNo.toInt());
-        text += v.AyahText + u'{' + v.AyahNo + QStringLiteral("} ");
+        text += pieces({v});
     }
     return text;
 }
@@ -61,8 +49,7 @@ void TestPageText::firstPage() {
     const QList<VerseRecord> verses = versesOfPage(1);
     QCOMPARE(verses.size(), 7);
     QString expected = header(QStringLiteral("الفاتحة"), QStringLiteral("مكية"), 7);
-    for (const VerseRecord& v : verses)
-        expected += v.AyahText + u'{' + v.AyahNo + QStringLiteral("} ");
+    expected += pieces(verses);
     const QString text = PageText(builtVerseFile(), 1);
     QCOMPARE(text, expected);
     QVERIFY(text.contains(QStringLiteral("{1} ")));
@@ -117,11 +104,11 @@ void TestPageText::pagesWithoutVerses() {
 
 void TestPageText::builderMatchesByNumber() {
     PageTextBuilder builder(3);
-    builder.Add(record("2", "2", "5", "قبل"));
-    builder.Add(record("2", "03", "6", "أول"));  // "03" is page 3
-    builder.Add(record("2", " 3", "7", "ثان"));  // so is " 3"
-    builder.Add(record("3", "3", "01", "ثالث")); // "01" is verse 1: header
-    builder.Add(record("3", "4", "2", "بعد"));
+    builder.Add(record("2", "5", "قبل", "2"));
+    builder.Add(record("2", "6", "أول", "03"));  // "03" is page 3
+    builder.Add(record("2", "7", "ثان", " 3"));  // so is " 3"
+    builder.Add(record("3", "01", "ثالث", "3")); // "01" is verse 1: header
+    builder.Add(record("3", "2", "بعد", "4"));
     SurahInfoTexts imran;
     imran.load(3);
     QCOMPARE(builder.Text(),
@@ -132,9 +119,9 @@ void TestPageText::builderLoadsTheSurahFacts() {
     // The shown verse's surah facts are the shared ones afterwards, as for
     // every verse the program shows.
     PageTextBuilder builder(9);
-    builder.Add(record("36", "9", "3", "نص"));
+    builder.Add(record("36", "3", "نص", "9"));
     QCOMPARE(SurahInfo().SurahName, QStringLiteral("يس"));
-    builder.Add(record("110", "10", "1", "نص"));
+    builder.Add(record("110", "1", "نص", "10"));
     QCOMPARE(SurahInfo().SurahName, QStringLiteral("يس"));
 }
 

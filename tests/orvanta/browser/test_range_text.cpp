@@ -10,17 +10,6 @@
 
 namespace {
 
-VerseRecord record(const QString& surah, const QString& ayah, const QString& text) {
-    VerseRecord r;
-    r.VerseId = surah + u'/' + ayah;
-    r.SurahNo = surah;
-    r.PageNo = QStringLiteral("1");
-    r.AyahNo = ayah;
-    r.AyahText = text;
-    r.JuzNo = QStringLiteral("1");
-    return r;
-}
-
 QStringList numbers(int from, int to) {
     QStringList texts;
     for (int n = from; n <= to; ++n)
@@ -194,8 +183,7 @@ void TestRangeText::findVerse() {
     QVERIFY(file.open(QIODevice::Append));
     VerseRecord again = *FindVerse(path, 1, 2);
     again.Tafsir1 = QStringLiteral("ثانية");
-    for (int i = 0; i < VerseRecord::kLineCount; ++i)
-        file.write(cp1256::encode(again.line(i)) + "\r\n");
+    file.write(recordBytes(again));
     file.close();
     QCOMPARE(FindVerse(path, 1, 2)->Tafsir1, QStringLiteral("ثانية"));
 }

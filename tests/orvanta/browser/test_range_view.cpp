@@ -1,4 +1,3 @@
-#include "../shell/font_file.h"
 #include "browser_driving.h"
 #include "common/twips_geometry.h"
 #include "orvanta/browser/browser_window.h"
@@ -12,6 +11,7 @@
 #include "orvanta/store/app_dir.h"
 #include "support/message_box_watcher.h"
 #include "support/typing.h"
+#include "tests/orvanta/font_file.h"
 #include "verses.h"
 
 #include <QCursor>

@@ -1,4 +1,3 @@
-#include "../shell/font_file.h"
 #include "browser_driving.h"
 #include "orvanta/browser/browser_window.h"
 #include "orvanta/browser/build_runner.h"
@@ -8,6 +7,7 @@
 #include "orvanta/shell/text_box.h"
 #include "orvanta/store/app_dir.h"
 #include "support/text_margins.h"
+#include "tests/orvanta/font_file.h"
 #include "verses.h"
 
 #include <QLabel>

@@ -1,29 +1,21 @@
 #pragma once
 
-#include "common/cp1256.h"
 #include "orvanta/browser/range_text.h"
-#include "orvanta/store/verse_record_reader.h"
+#include "tests/orvanta/verse_files.h"
 
 #include <QFile>
 #include <QList>
 
-// The verses of the built verse file, for tests that compare a window's text
-// with the verses it was made from.
-inline QString builtVerseFile() {
-    return QStringLiteral(PROGRAM_DIR "/qor");
-}
+// The browser tests' verses: those of the built verse file, to compare a
+// window's text with the verses it was made from, made-up records, and a
+// verse file with tafsir texts.
 
 // The verses of the built file that pass the test, in file order.
 template <typename Test> QList<VerseRecord> versesWhere(Test test) {
     QList<VerseRecord> verses;
-    VerseRecordReader reader;
-    if (!reader.Open(builtVerseFile()))
-        qFatal("the built verse file is missing");
-    VerseRecord record;
-    while (reader.Next(record)) {
-        if (test(record))
-            verses.append(record);
-    }
+    for (const VerseRecord& v : builtVerses())
+        if (test(v))
+            verses.append(v);
     return verses;
 }
 
@@ -33,6 +25,19 @@ inline QList<VerseRecord> versesOfPage(int page) {
 
 inline QList<VerseRecord> versesOfSurah(int surah) {
     return versesWhere([surah](const VerseRecord& v) { return v.SurahNo.toInt() == surah; });
+}
+
+// A made-up record of a verse; the page and the juz are 1 unless given.
+inline VerseRecord record(const QString& surah, const QString& ayah, const QString& text,
+                          const QString& page = QStringLiteral("1")) {
+    VerseRecord r;
+    r.VerseId = surah + u'/' + ayah;
+    r.SurahNo = surah;
+    r.PageNo = page;
+    r.AyahNo = ayah;
+    r.AyahText = text;
+    r.JuzNo = QStringLiteral("1");
+    return r;
 }
 
 // "\r\n¸¸¸…\r\n~§§  name(place)count  §§~\r\n°°°…\r\n"
@@ -71,17 +76,14 @@ inline QString fixtureTafsir2(const VerseRecord& v) {
 // and with lastSurah, each verse with the fixture's tafsir texts, except
 // that 2:3 has no second tafsir.
 inline void writeFixtureVerseFile(const QString& folder, int lastSurah) {
-    VerseRecordReader reader;
-    if (!reader.Open(builtVerseFile()))
-        qFatal("the built verse file is missing");
     QFile out(folder + QStringLiteral("/qor"));
     if (!out.open(QIODevice::WriteOnly))
         qFatal("cannot write the fixture verse file");
-    VerseRecord v;
-    while (reader.Next(v) && v.SurahNo.toInt() <= lastSurah) {
+    for (VerseRecord v : builtVerses()) {
+        if (v.SurahNo.toInt() > lastSurah)
+            break;
         v.Tafsir1 = fixtureTafsir1(v);
         v.Tafsir2 = v.SurahNo == u"2" && v.AyahNo == u"3" ? QString() : fixtureTafsir2(v);
-        for (int i = 0; i < VerseRecord::kLineCount; ++i)
-            out.write(cp1256::encode(v.line(i)) + "\r\n");
+        out.write(recordBytes(v));
     }
 }

@@ -15,7 +15,7 @@
 #include "orvanta/store/app_dir.h"
 #include "orvanta/store/user_files.h"
 #include "orvanta/store/verse_file.h"
-#include "orvanta/store/verse_record_reader.h"
+#include "tests/orvanta/verse_files.h"
 #include "tests/support/bench_figures.h"
 
 #include <QApplication>
@@ -106,15 +106,10 @@ QString syntheticTafsir(const QStringList& words, int length) {
 }
 
 QString writeSyntheticVerseFile(const QString& folder, qint64* bytes) {
+    QList<VerseRecord> verses = readRecords(VerseFilePath());
     QStringList words;
-    VerseRecordReader reader;
-    reader.Open(VerseFilePath());
-    QList<VerseRecord> verses;
-    VerseRecord v;
-    while (reader.Next(v)) {
-        verses.append(v);
+    for (const VerseRecord& v : verses)
         words += BareText(v.AyahText).split(u' ', Qt::SkipEmptyParts);
-    }
     const QString path = folder + QStringLiteral("/qor");
     QFile out(path);
     out.open(QIODevice::WriteOnly);
@@ -123,8 +118,7 @@ QString writeSyntheticVerseFile(const QString& folder, qint64* bytes) {
         // times; never shorter than a short sentence.
         r.Tafsir1 = syntheticTafsir(words, std::max<int>(120, 2 * r.AyahText.size()));
         r.Tafsir2 = syntheticTafsir(words, std::max<int>(180, 3 * r.AyahText.size()));
-        for (int i = 0; i < VerseRecord::kLineCount; ++i)
-            out.write(cp1256::encode(r.line(i)) + "\r\n");
+        out.write(recordBytes(r));
     }
     *bytes = out.size();
     return path;

@@ -2,45 +2,21 @@
 
 #include "orvanta/search/search_request.h"
 #include "orvanta/store/surah_table.h"
-#include "orvanta/store/verse_record_reader.h"
+#include "tests/orvanta/verse_files.h"
+#include "tests/support/file_bytes.h"
 
-#include <QFile>
 #include <QList>
 #include <QMetaType>
 #include <QRegularExpression>
 #include <csignal>
 #include <sys/resource.h>
 
-// Helpers the search tests share: the built verse file, the hits a search
-// must find worked out straight from it, and a limit on the size of files
+// Helpers the search tests share: the hits a search must find worked out
+// straight from the built verse file, and a limit on the size of files
 // the test may write (a results location that cannot take the hits, also
 // for a test running as root).
 
 Q_DECLARE_METATYPE(SearchScope)
-
-inline QString builtVerseFile() {
-    return QStringLiteral(PROGRAM_DIR "/qor");
-}
-
-inline QList<VerseRecord> readRecords(const QString& path) {
-    QList<VerseRecord> records;
-    VerseRecordReader reader;
-    reader.Open(path);
-    VerseRecord r;
-    while (reader.Next(r))
-        records.append(r);
-    return records;
-}
-
-inline const QList<VerseRecord>& builtVerses() {
-    static const QList<VerseRecord> verses = [] {
-        QList<VerseRecord> v = readRecords(builtVerseFile());
-        if (v.size() != 6236)
-            qFatal("the built verse file is missing or incomplete");
-        return v;
-    }();
-    return verses;
-}
 
 // A verse of the built file by its surah and verse number.
 inline const VerseRecord& verse(int surah, int ayah) {
@@ -78,11 +54,6 @@ inline QList<VerseRecord> expectedHits(const SearchRequest& request) {
             hits.append(v);
     }
     return hits;
-}
-
-inline QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(no file)");
 }
 
 // While it lives, files of this process cannot grow beyond so many bytes.

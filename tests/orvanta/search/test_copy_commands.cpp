@@ -1,4 +1,3 @@
-#include "../shell/font_file.h"
 #include "orvanta/search/copy_commands.h"
 #include "orvanta/search/find_dialog.h"
 #include "orvanta/search/result_entries.h"
@@ -16,6 +15,7 @@
 #include "support/message_box_watcher.h"
 #include "support/show_active.h"
 #include "support/typing.h"
+#include "tests/orvanta/font_file.h"
 
 #include <QAction>
 #include <QApplication>

@@ -14,11 +14,12 @@
 #include "orvanta/store/user_files.h"
 #include "search_fixture.h"
 #include "support/message_box_watcher.h"
+#include "support/paint_counter.h"
 #include "support/show_active.h"
 #include "support/text_margins.h"
 #include "support/typing.h"
+#include "support/widget_driving.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -34,12 +35,6 @@
 #include <QTimer>
 
 namespace {
-
-void moveOver(QWidget* w) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &move);
-}
 
 // A box's face as a texture alone would paint it.
 QImage face(const PictureBox* box, const QPixmap& texture) {
@@ -62,14 +57,6 @@ QRect difference(const QImage& a, const QImage& b) {
             if (a.pixel(x, y) != b.pixel(x, y))
                 r |= QRect(x, y, 1, 1);
     return r;
-}
-
-void choose(QComboBox* combo, const QString& text) {
-    combo->showPopup();
-    QAbstractItemView* list = combo->view();
-    const QModelIndex entry = list->model()->index(combo->findText(text), 0);
-    list->scrollTo(entry);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
 }
 
 } // namespace
@@ -357,7 +344,7 @@ void TestFindDialog::combo3Refill() {
     QFETCH(QStringList, last);
     QTest::mouseClick(c_->Picture2_2, Qt::LeftButton);
     QTest::mouseClick(c_->Option3, Qt::LeftButton);
-    choose(c_->Combo2, first);
+    chooseEntry(c_->Combo2, first);
     QCOMPARE(c_->Combo2->currentText(), first);
     QStringList items;
     for (int i = 0; i < c_->Combo3->count(); ++i)
@@ -566,7 +553,6 @@ void TestFindDialog::duringASearch() {
     }
     type(QStringLiteral("موسى"));
     int firings = 0;
-    int paints = 0;
     QString statusSeen;
     bool closeEnabled = true;
     Qt::CursorShape pointer = Qt::ArrowCursor;
@@ -600,15 +586,7 @@ void TestFindDialog::duringASearch() {
             find_->close();
         }
     });
-    struct PaintCounter : QObject {
-        int* paints;
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint)
-                ++*paints;
-            return false;
-        }
-    } counter;
-    counter.paints = &paints;
+    PaintCounter counter;
     c_->Picture1->installEventFilter(&counter);
     meddler.start();
     search();
@@ -621,7 +599,7 @@ void TestFindDialog::duringASearch() {
     QCOMPARE(pointer, Qt::WaitCursor);
     QVERIFY(progressSeen > 1000 && progressSeen < 6236);
     // The bar is drawn at the screen's pace, not once per record.
-    QVERIFY2(paints < 200, qPrintable(QString::number(paints)));
+    QVERIFY2(counter.paints < 200, qPrintable(QString::number(counter.paints)));
     QCOMPARE(copies, 0);
     QVERIFY(!find_.isNull());
     SearchRequest request{QStringLiteral("موسى")};

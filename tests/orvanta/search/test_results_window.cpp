@@ -1,4 +1,3 @@
-#include "../shell/font_file.h"
 #include "common/twips_geometry.h"
 #include "orvanta/search/result_entries.h"
 #include "orvanta/search/results_file_writer.h"
@@ -13,6 +12,7 @@
 #include "search_fixture.h"
 #include "support/show_active.h"
 #include "support/text_margins.h"
+#include "tests/orvanta/font_file.h"
 
 #include <QAction>
 #include <QApplication>

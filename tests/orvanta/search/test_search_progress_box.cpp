@@ -1,20 +1,8 @@
 #include "common/twips_geometry.h"
 #include "orvanta/search/search_progress_box.h"
+#include "support/paint_counter.h"
 
 #include <QTest>
-
-namespace {
-
-struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-} // namespace
 
 class TestSearchProgressBox : public QObject {
     Q_OBJECT

@@ -1,4 +1,3 @@
-#include "common/cp1256.h"
 #include "orvanta/search/search_state.h"
 #include "orvanta/search/search_surface.h"
 #include "orvanta/search/word_search.h"
@@ -59,14 +58,6 @@ SearchRequest request(const QString& word, int check1 = 0,
                       SearchScope scope = SearchScope::WholeMushaf, const QString& combo1 = "1",
                       const QString& combo2 = "1", const QString& combo3 = "2") {
     return {word, check1, scope, combo1, combo2, combo3};
-}
-
-QByteArray recordBytes(const QList<VerseRecord>& records) {
-    QByteArray bytes;
-    for (const VerseRecord& r : records)
-        for (int i = 0; i < VerseRecord::kLineCount; ++i)
-            bytes += cp1256::encode(r.line(i)) + "\r\n";
-    return bytes;
 }
 
 } // namespace

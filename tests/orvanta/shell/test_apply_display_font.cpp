@@ -1,7 +1,7 @@
-#include "font_file.h"
 #include "orvanta/shell/apply_display_font.h"
 #include "orvanta/shell/font_substitutions.h"
 #include "orvanta/shell/text_box.h"
+#include "tests/orvanta/font_file.h"
 
 #include <QApplication>
 #include <QFontInfo>

@@ -1,12 +1,13 @@
 #include "common/twips_geometry.h"
-#include "font_file.h"
 #include "orvanta/shell/font_dialog.h"
 #include "orvanta/shell/font_settings.h"
 #include "orvanta/shell/font_substitutions.h"
 #include "orvanta/shell/text_box.h"
+#include "support/file_bytes.h"
 #include "support/typing.h"
+#include "support/widget_driving.h"
+#include "tests/orvanta/font_file.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -17,20 +18,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray fontFileBytes() {
-    QFile f(FontFilePath());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(no file)");
-}
-
-void chooseFromList(QComboBox* combo, const QString& text) {
-    combo->showPopup();
-    QAbstractItemView* list = combo->view();
-    const QModelIndex entry = list->model()->index(combo->findText(text), 0);
-    QVERIFY(entry.isValid());
-    list->scrollTo(entry);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
-}
 
 void retype(QComboBox* combo, const QString& text) {
     combo->lineEdit()->selectAll();
@@ -192,7 +179,7 @@ void TestFontDialog::firstRun() {
     QVERIFY(d->Check2()->isChecked());
     QCOMPARE(d->Check2()->toolTip(), QStringLiteral("عادي"));
     // Putting the toggle down saved and applied the settings.
-    QCOMPARE(fontFileBytes(), QByteArray("DecoType Naskh Special\r\n25\r\nTrue\r\n"));
+    QCOMPARE(fileBytes(FontFilePath()), QByteArray("DecoType Naskh Special\r\n25\r\nTrue\r\n"));
     for (const QWidget* box : {form1Text1_, form2Text1_}) {
         QCOMPARE(shown(box).family, QStringLiteral("DecoType Naskh Special"));
         QCOMPARE(shown(box).points, 25.0);
@@ -203,32 +190,32 @@ void TestFontDialog::firstRun() {
 void TestFontDialog::boldFalseWritesNothingOnOpening() {
     // Six lines: a rewrite would leave three.
     writeFontFile({"Andalus", "17", "True", "Times New Roman", "21", "False"});
-    const QByteArray before = fontFileBytes();
+    const QByteArray before = fileBytes(FontFilePath());
     FontDialog* d = open();
     QCOMPARE(d->Combo4()->currentText(), QStringLiteral("Times New Roman"));
     QCOMPARE(d->Combo3()->currentText(), QStringLiteral("21"));
     QVERIFY(!d->Check2()->isChecked());
-    QCOMPARE(fontFileBytes(), before);
+    QCOMPARE(fileBytes(FontFilePath()), before);
     QCOMPARE(shown(form1Text1_).family, QStringLiteral("Andalus"));
     QCOMPARE(shown(form2Text1_).points, 18.0);
 }
 
 void TestFontDialog::typingChangesNothing() {
     writeFontFile({"Tahoma", "20", "False"});
-    const QByteArray before = fontFileBytes();
+    const QByteArray before = fileBytes(FontFilePath());
     FontDialog* d = open();
     QVERIFY(QTest::qWaitForWindowExposed(d));
     retype(d->Combo4(), QStringLiteral("Simplified"));
     QTest::keyClick(d->Combo4()->lineEdit(), Qt::Key_Return);
     retype(d->Combo3(), QStringLiteral("28"));
     QTest::keyClick(d->Combo3()->lineEdit(), Qt::Key_Tab);
-    QCOMPARE(fontFileBytes(), before);
+    QCOMPARE(fileBytes(FontFilePath()), before);
     QCOMPARE(shown(form1Text1_).family, QStringLiteral("Andalus"));
     QCOMPARE(shown(form2Text1_).family, QStringLiteral("Andalus"));
 
     // "موافق" saves and applies what was typed.
     QTest::mouseClick(d->Command1(), Qt::LeftButton);
-    QCOMPARE(fontFileBytes(), QByteArray("Simplified\r\n28\r\nFalse\r\n"));
+    QCOMPARE(fileBytes(FontFilePath()), QByteArray("Simplified\r\n28\r\nFalse\r\n"));
     for (const QWidget* box : {form1Text1_, form2Text1_}) {
         QCOMPARE(shown(box).family, QStringLiteral("Simplified"));
         QCOMPARE(shown(box).points, 28.0);
@@ -252,8 +239,8 @@ void TestFontDialog::choosingFromAList() {
     writeFontFile({"Tahoma", "20", "False"});
     FontDialog* d = open();
     QVERIFY(QTest::qWaitForWindowExposed(d));
-    chooseFromList(sizeList ? d->Combo3() : d->Combo4(), entry);
-    QTEST(fontFileBytes(), "file");
+    chooseEntry(sizeList ? d->Combo3() : d->Combo4(), entry);
+    QTEST(fileBytes(FontFilePath()), "file");
     const QString family = sizeList ? QStringLiteral("Tahoma") : entry;
     const double points = sizeList ? entry.toDouble() : 20.0;
     for (const QWidget* box : {form1Text1_, form2Text1_}) {
@@ -269,13 +256,13 @@ void TestFontDialog::boldToggle() {
     QTest::mouseClick(d->Check2(), Qt::LeftButton);
     QVERIFY(d->Check2()->isChecked());
     QCOMPARE(d->Check2()->toolTip(), QStringLiteral("عادي"));
-    QCOMPARE(fontFileBytes(), QByteArray("Tahoma\r\n20\r\nTrue\r\n"));
+    QCOMPARE(fileBytes(FontFilePath()), QByteArray("Tahoma\r\n20\r\nTrue\r\n"));
     QVERIFY(shown(form1Text1_).bold);
     QVERIFY(shown(form2Text1_).bold);
     QTest::mouseClick(d->Check2(), Qt::LeftButton);
     QVERIFY(!d->Check2()->isChecked());
     QCOMPARE(d->Check2()->toolTip(), QStringLiteral("أسود عريض"));
-    QCOMPARE(fontFileBytes(), QByteArray("Tahoma\r\n20\r\nFalse\r\n"));
+    QCOMPARE(fileBytes(FontFilePath()), QByteArray("Tahoma\r\n20\r\nFalse\r\n"));
     QVERIFY(!shown(form1Text1_).bold);
     QVERIFY(!shown(form2Text1_).bold);
 }
@@ -287,7 +274,7 @@ void TestFontDialog::sizeThatIsNoNumber() {
     retype(d->Combo3(), QStringLiteral("abc"));
     QTest::mouseClick(d->Command1(), Qt::LeftButton);
     // Written as typed; both boxes show "MS Sans Serif" at their old size.
-    QCOMPARE(fontFileBytes(), QByteArray("Tahoma\r\nabc\r\nFalse\r\n"));
+    QCOMPARE(fileBytes(FontFilePath()), QByteArray("Tahoma\r\nabc\r\nFalse\r\n"));
     for (const QWidget* box : {form1Text1_, form2Text1_}) {
         QCOMPARE(shown(box).family, QStringLiteral("MS Sans Serif"));
         QCOMPARE(shown(box).points, 18.0);
@@ -295,7 +282,7 @@ void TestFontDialog::sizeThatIsNoNumber() {
     // A size with a fraction is a number.
     retype(d->Combo3(), QStringLiteral("22.5"));
     QTest::mouseClick(d->Command1(), Qt::LeftButton);
-    QCOMPARE(fontFileBytes(), QByteArray("Tahoma\r\n22.5\r\nFalse\r\n"));
+    QCOMPARE(fileBytes(FontFilePath()), QByteArray("Tahoma\r\n22.5\r\nFalse\r\n"));
     QCOMPARE(shown(form2Text1_).family, QStringLiteral("Tahoma"));
     QCOMPARE(shown(form2Text1_).points, 22.5);
 }
@@ -305,7 +292,7 @@ void TestFontDialog::unwritableFontFile() {
     QVERIFY(QDir().mkpath(FontFilePath() + QStringLiteral("/taken")));
     FontDialog* d = open();
     QVERIFY(QTest::qWaitForWindowExposed(d));
-    chooseFromList(d->Combo4(), QStringLiteral("Times New Roman"));
+    chooseEntry(d->Combo4(), QStringLiteral("Times New Roman"));
     QVERIFY(QFileInfo(FontFilePath()).isDir());
     for (const QWidget* box : {form1Text1_, form2Text1_}) {
         QCOMPARE(shown(box).family, QStringLiteral("Times New Roman"));
@@ -319,14 +306,14 @@ void TestFontDialog::reopeningKeepsTheLastChoice() {
     LoadFontSettings();
     FontDialog* d = open();
     QVERIFY(QTest::qWaitForWindowExposed(d));
-    chooseFromList(d->Combo4(), QStringLiteral("Andalus"));
+    chooseEntry(d->Combo4(), QStringLiteral("Andalus"));
     QTest::mouseClick(d->Command2(), Qt::LeftButton);
     QTRY_VERIFY(dialog_.isNull());
     // No window has loaded the settings since; opening again must not put
     // the old ones back.
     d = open();
     QCOMPARE(d->Combo4()->currentText(), QStringLiteral("Andalus"));
-    QCOMPARE(fontFileBytes(), QByteArray("Andalus\r\n25\r\nTrue\r\n"));
+    QCOMPARE(fileBytes(FontFilePath()), QByteArray("Andalus\r\n25\r\nTrue\r\n"));
     QCOMPARE(shown(form1Text1_).family, QStringLiteral("Andalus"));
 }
 
@@ -338,7 +325,7 @@ void TestFontDialog::oneBoxOnly() {
     delete form2Text1_;
     form2Text1_ = nullptr;
     QTest::mouseClick(dialog_->Command1(), Qt::LeftButton);
-    QCOMPARE(fontFileBytes(), QByteArray("DecoType Naskh Special\r\n25\r\nTrue\r\n"));
+    QCOMPARE(fileBytes(FontFilePath()), QByteArray("DecoType Naskh Special\r\n25\r\nTrue\r\n"));
 }
 
 void TestFontDialog::closeButton() {

@@ -1,5 +1,5 @@
-#include "font_file.h"
 #include "orvanta/shell/font_settings.h"
+#include "tests/orvanta/font_file.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -6,8 +6,8 @@
 #include "orvanta/shell/start_screen.h"
 #include "orvanta/shell/start_screen_steps.h"
 #include "orvanta/store/app_dir.h"
+#include "support/widget_driving.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QSignalSpy>
@@ -15,12 +15,6 @@
 #include <QTest>
 
 namespace {
-
-void moveOver(QWidget* w) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &move);
-}
 
 QColor faceColour(const PictureButton* button) {
     return button->Canvas().toImage().pixelColor(button->width() - 2, 10);

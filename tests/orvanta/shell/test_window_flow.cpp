@@ -15,6 +15,7 @@
 #include "orvanta/store/user_files.h"
 #include "orvanta/store/verse_file.h"
 #include "support/message_box_watcher.h"
+#include "support/platform_noise.h"
 #include "support/recording_desktop.h"
 #include "support/show_active.h"
 #include "touch_file.h"
@@ -38,14 +39,6 @@
 namespace {
 
 const QStringList kMainWindows = {"Form1", "Form2", "Form3", "frmFind", "hola"};
-
-// The offscreen platform cannot raise windows and says so each time.
-QtMessageHandler qtHandler = nullptr;
-
-void quietAboutRaising(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text != QLatin1String("This plugin does not support raise()"))
-        qtHandler(type, context, text);
-}
 
 } // namespace
 
@@ -88,7 +81,7 @@ private:
 void TestWindowFlow::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
     InstallFontSubstitutions();
-    qtHandler = qInstallMessageHandler(quietAboutRaising);
+    dropPlatformWarnings();
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop_, "open");
 }
 

@@ -1,5 +1,6 @@
 #include "common/cp1256.h"
 #include "orvanta/store/verse_record_reader.h"
+#include "tests/orvanta/verse_files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,7 +8,9 @@
 
 namespace {
 
-QByteArray recordBytes(const QString& id, int surah, int ayah,
+// A record's bytes written line by line here, not from a VerseRecord, so
+// that the order in which the reader fills the fields is checked on its own.
+QByteArray recordLines(const QString& id, int surah, int ayah,
                        const QString& text = QStringLiteral("بِسمِ اللَّهِ")) {
     const QString lines[] = {
         id,   QString::number(surah), QStringLiteral("1"),         QString::number(ayah),
@@ -26,19 +29,6 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
         qFatal("cannot write fixture %s", qPrintable(path));
     return path;
 }
-
-QList<VerseRecord> readAll(const QString& path) {
-    VerseRecordReader reader;
-    QList<VerseRecord> records;
-    if (!reader.Open(path))
-        return records;
-    VerseRecord r;
-    while (reader.Next(r))
-        records.append(r);
-    return records;
-}
-
-const QString kRealVerseFile = QStringLiteral(PROGRAM_DIR "/qor");
 
 } // namespace
 
@@ -60,7 +50,7 @@ private slots:
 void TestVerseRecordReader::recordCounts_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("records");
-    const QByteArray two = recordBytes("1", 1, 1) + recordBytes("2", 1, 2);
+    const QByteArray two = recordLines("1", 1, 1) + recordLines("2", 1, 2);
     QTest::newRow("final CR LF gives no extra record") << two << 2;
     QTest::newRow("last line without CR LF") << two.chopped(2) << 2;
     QTest::newRow("one blank line after the last record") << two + "\r\n" << 2;
@@ -69,8 +59,8 @@ void TestVerseRecordReader::recordCounts_data() {
         << two + QByteArray("\r\n").repeated(8) << 2;
     QTest::newRow("nineteen blank lines after the last record")
         << two + QByteArray("\r\n").repeated(19) << 2;
-    QTest::newRow("truncated last record") << two + recordBytes("3", 1, 3).left(40) << 2;
-    QList<QByteArray> sevenLines = recordBytes("3", 1, 3).split('\n').mid(0, 7);
+    QTest::newRow("truncated last record") << two + recordLines("3", 1, 3).left(40) << 2;
+    QList<QByteArray> sevenLines = recordLines("3", 1, 3).split('\n').mid(0, 7);
     QTest::newRow("last record one line short") << two + sevenLines.join('\n') + '\n' << 2;
     QTest::newRow("empty file") << QByteArray() << 0;
     QTest::newRow("LF line ends") << QByteArray(two).replace("\r\n", "\n") << 2;
@@ -80,12 +70,13 @@ void TestVerseRecordReader::recordCounts() {
     QFETCH(QByteArray, bytes);
     QFETCH(int, records);
     QTemporaryDir dir;
-    QCOMPARE(readAll(writeFile(dir, QStringLiteral("qor"), bytes)).size(), records);
+    QCOMPARE(readRecords(writeFile(dir, QStringLiteral("qor"), bytes)).size(), records);
 }
 
 void TestVerseRecordReader::fieldsAreDecodedInLineOrder() {
     QTemporaryDir dir;
-    const auto records = readAll(writeFile(dir, QStringLiteral("qor"), recordBytes("17", 2, 5)));
+    const auto records =
+        readRecords(writeFile(dir, QStringLiteral("qor"), recordLines("17", 2, 5)));
     QCOMPARE(records.size(), 1);
     const VerseRecord& r = records.first();
     QCOMPARE(r.VerseId, QStringLiteral("17"));
@@ -117,8 +108,8 @@ void TestVerseRecordReader::longLinesAreReadWhole() {
         text += i % 7 == 6 ? QChar(0x064E) : QChar(0x0628 + i % 3);
     QCOMPARE(cp1256::encode(text).size(), length);
     QTemporaryDir dir;
-    const auto records = readAll(writeFile(dir, QStringLiteral("qor"),
-                                           recordBytes("1", 1, 1, text) + recordBytes("2", 1, 2)));
+    const auto records = readRecords(writeFile(
+        dir, QStringLiteral("qor"), recordLines("1", 1, 1, text) + recordLines("2", 1, 2)));
     QCOMPARE(records.size(), 2);
     QCOMPARE(records[0].AyahText, text);
     QCOMPARE(records[0].JuzNo, QStringLiteral("1"));
@@ -135,21 +126,21 @@ void TestVerseRecordReader::missingFileDeliversNothing() {
     QVERIFY(!reader.Next(r));
     // A folder of that name cannot be read as a file either.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("find")));
-    QVERIFY(readAll(dir.filePath(QStringLiteral("find"))).isEmpty());
+    QVERIFY(readRecords(dir.filePath(QStringLiteral("find"))).isEmpty());
 }
 
 void TestVerseRecordReader::readOnlyFileIsRead() {
     QTemporaryDir dir;
-    const QString path = writeFile(dir, QStringLiteral("qor"), recordBytes("1", 1, 1));
+    const QString path = writeFile(dir, QStringLiteral("qor"), recordLines("1", 1, 1));
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-    QCOMPARE(readAll(path).size(), 1);
+    QCOMPARE(readRecords(path).size(), 1);
 }
 
 void TestVerseRecordReader::verseIdsAreWholeTexts() {
     QTemporaryDir dir;
     const QString path =
         writeFile(dir, QStringLiteral("find"),
-                  recordBytes("07", 1, 7) + recordBytes("17", 2, 1) + recordBytes("7", 1, 6));
+                  recordLines("07", 1, 7) + recordLines("17", 2, 1) + recordLines("7", 1, 6));
     VerseRecordReader reader;
     QVERIFY(reader.Open(path));
     VerseRecord r;
@@ -164,7 +155,7 @@ void TestVerseRecordReader::verseIdsAreWholeTexts() {
 void TestVerseRecordReader::twoReadersScanIndependently() {
     VerseRecordReader first;
     VerseRecordReader second;
-    QVERIFY(first.Open(kRealVerseFile));
+    QVERIFY(first.Open(builtVerseFile()));
     VerseRecord a, b;
     for (int i = 0; i < 1000; ++i)
         QVERIFY(first.Next(a));
@@ -172,7 +163,7 @@ void TestVerseRecordReader::twoReadersScanIndependently() {
 
     // The second scan starts from the first record although the first one is
     // in the middle of the file, and both go on in step to the end.
-    QVERIFY(second.Open(kRealVerseFile));
+    QVERIFY(second.Open(builtVerseFile()));
     QVERIFY(second.Next(b));
     QCOMPARE(b.VerseId, QStringLiteral("1"));
     int firstCount = 1000, secondCount = 1;
@@ -191,7 +182,7 @@ void TestVerseRecordReader::twoReadersScanIndependently() {
 }
 
 void TestVerseRecordReader::realFileHas6236Records() {
-    const auto records = readAll(kRealVerseFile);
+    const auto records = readRecords(builtVerseFile());
     QCOMPARE(records.size(), 6236);
     QCOMPARE(records.first().SurahNo, QStringLiteral("1"));
     // Shadda stands before its vowel, as in the source text.

@@ -1,32 +1,19 @@
 #include "finder_fixture.h"
 
+#include "support/platform_noise.h"
 #include "support/typing.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 
-namespace {
-
-// The offscreen platform warns whenever a window is raised or sized; the
-// window does both at every layout.
-QtMessageHandler previousHandler = nullptr;
-
-void dropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg && message.startsWith(QStringLiteral("This plugin does not support")))
-        return;
-    previousHandler(type, context, message);
-}
-
-} // namespace
-
 FinderFixture::FinderFixture(const QString& programFolder)
     : FinderFixture(wordProcessor, programFolder) {}
 
 FinderFixture::FinderFixture(WordProcessor& inUse, const QString& programFolder)
     : window(inUse, keyboard, {programFolder, lockDir.filePath(QStringLiteral("velisar.lock"))}) {
-    if (!previousHandler)
-        previousHandler = qInstallMessageHandler(dropPlatformNoise);
+    // The window is raised and sized at every layout.
+    dropPlatformWarnings();
     wordProcessor.running = false;
     window.setEndProgram([this] { ++ended; });
 }
